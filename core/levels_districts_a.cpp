@@ -1,0 +1,40 @@
+// Caves 23 to 49: the first districts, boulders and mites, then nuts, keys and shifters.
+#include "core/levels_data.hpp"
+
+namespace korvedan {
+
+namespace {
+
+}  // namespace
+
+const LevelEntry levels_districts_a[27] = {
+    {"FUNKENSPALT", {}, 6, 1500},
+    {"NEBELSTOLLEN", {}, 8, 1500},
+    {"TIEFKLUFT", {}, 6, 1500},
+    {"SALZGRUBE", {}, 9, 1500},
+    {"SCHATTENHALLE", {}, 6, 1500},
+    {"QUARZGANG", {}, 8, 1500},
+    {"KOHLESOHLE", {}, 8, 1500},
+    {"SILBERSCHACHT", {}, 7, 1500},
+    {"STEINKAMMER", {}, 8, 1500},
+    {"NASSKLUFT", {}, 7, 1500},
+    {"KOHLEKLUFT", {}, 7, 1500},
+    {"ALTGRUND", {}, 5, 1500},
+    {"DONNERSPALT", {}, 8, 1500},
+    {"STEINGANG", {}, 9, 1500},
+    {"SILBERKLUFT", {}, 9, 1500},
+    {"SCHATTENSPALT", {}, 7, 1500},
+    {"SILBERGRUND", {}, 9, 1500},
+    {"DONNERSOHLE", {}, 7, 1500},
+    {"SILBERSTOLLEN", {}, 10, 1500},
+    {"EISENHALLE", {}, 8, 1500},
+    {"FUNKENGRUBE", {}, 13, 1500},
+    {"SCHATTENKAMMER", {}, 9, 1500},
+    {"KUPFERKLUFT", {}, 8, 1500},
+    {"NASSSTOLLEN", {}, 10, 1500},
+    {"STEINSPALT", {}, 14, 1500},
+    {"FUNKENSOHLE", {}, 13, 1500},
+    {"WURZELKAMMER", {}, 12, 1500},
+};
+
+}  // namespace korvedan

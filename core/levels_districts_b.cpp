@@ -1,0 +1,39 @@
+// Caves 50 to 75: districts with dynamite, ooze, moss and shifters.
+#include "core/levels_data.hpp"
+
+namespace korvedan {
+
+namespace {
+
+}  // namespace
+
+const LevelEntry levels_districts_b[26] = {
+    {"SALZFLOEZ", {}, 12, 1500},
+    {"NASSSPALT", {}, 22, 1500},
+    {"NEBELSOHLE", {}, 14, 1500},
+    {"EISENKLUFT", {}, 13, 1500},
+    {"TIEFKESSEL", {}, 17, 1500},
+    {"EISENSPALT", {}, 28, 1500},
+    {"KUPFERKAMMER", {}, 25, 1500},
+    {"QUARZGRUBE", {}, 13, 1500},
+    {"SCHATTENGRUBE", {}, 14, 1500},
+    {"KALTGANG", {}, 20, 1500},
+    {"SCHATTENKLUFT", {}, 17, 1500},
+    {"STEINSOHLE", {}, 24, 1500},
+    {"ALTSTOLLEN", {}, 16, 1500},
+    {"SALZSPALT", {}, 11, 1500},
+    {"SCHATTENFLOEZ", {}, 16, 1500},
+    {"SALZSOHLE", {}, 26, 1500},
+    {"FUNKENKESSEL", {}, 21, 1500},
+    {"KALTKESSEL", {}, 26, 1500},
+    {"NASSGRUND", {}, 14, 1500},
+    {"SCHATTENGRUND", {}, 14, 1500},
+    {"WURZELSOHLE", {}, 25, 1500},
+    {"TIEFGRUBE", {}, 33, 1500},
+    {"NASSGRUBE", {}, 29, 1500},
+    {"KUPFERHALLE", {}, 11, 1500},
+    {"STEINSCHACHT", {}, 13, 1500},
+    {"SCHATTENSOHLE", {}, 29, 1500},
+};
+
+}  // namespace korvedan

@@ -1,0 +1,34 @@
+// Cave numbers and difficulty words on kvtool's command lines.
+#include "tools/cave_args.hpp"
+
+#include <charconv>
+
+#include "core/levels.hpp"
+
+namespace korvedan::tool {
+
+std::optional<std::size_t> cave_index_arg(std::string_view text) {
+  std::size_t number = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (number < 1 || number > level_count) return std::nullopt;
+  return number - 1;
+}
+
+std::optional<Difficulty> difficulty_arg(std::string_view text) {
+  if (text == "easy") return Difficulty::Easy;
+  if (text == "normal") return Difficulty::Normal;
+  if (text == "hard") return Difficulty::Hard;
+  return std::nullopt;
+}
+
+std::string_view difficulty_word(Difficulty d) {
+  switch (d) {
+    case Difficulty::Easy: return "easy";
+    case Difficulty::Normal: return "normal";
+    case Difficulty::Hard: return "hard";
+  }
+  return "normal";
+}
+
+}  // namespace korvedan::tool
