@@ -1,0 +1,55 @@
+// Every stored winning run still wins its cave, and the Normal run shows what the cave is about.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iomanip>
+#include <sstream>
+
+#include "core/input_tokens.hpp"
+#include "core/levels.hpp"
+#include "core/replay.hpp"
+
+namespace korvedan {
+namespace {
+
+std::string run_name(std::size_t index, const char* difficulty) {
+  std::ostringstream name;
+  name << std::setw(3) << std::setfill('0') << index + 1 << '-' << difficulty << ".txt";
+  return name.str();
+}
+
+TEST(StoredRuns, EveryDesignedCaveIsWonOnEveryDifficulty) {
+  const std::filesystem::path dir = std::filesystem::path(KV_SOURCE_DIR) / "data" / "runs";
+  const std::pair<Difficulty, const char*> difficulties[] = {
+      {Difficulty::Easy, "easy"}, {Difficulty::Normal, "normal"}, {Difficulty::Hard, "hard"}};
+  int checked = 0;
+  for (std::size_t i = 0; i < level_count; ++i) {
+    const LevelEntry& level = level_entry(i);
+    if (level.rows.empty()) continue;
+    for (auto [difficulty, word] : difficulties) {
+      SCOPED_TRACE(run_name(i, word));
+      std::ifstream in(dir / run_name(i, word));
+      ASSERT_TRUE(in) << "no stored run";
+      std::stringstream text;
+      text << in.rdbuf();
+      const auto tokens = parse_input_tokens(text.str(), 1);
+      ASSERT_TRUE(tokens.ok()) << tokens.error();
+      std::vector<TickInput> inputs;
+      for (const TickInputs& t : tokens.value()) inputs.push_back(t[0]);
+      const auto replay = replay_single(level, difficulty, inputs);
+      ASSERT_TRUE(replay.ok()) << replay.error();
+      EXPECT_EQ(replay.value().cave.outcome, CaveOutcome::Won);
+      if (difficulty == Difficulty::Normal) {
+        for (const std::string& m : missing_mechanics(level, replay.value().events_seen)) {
+          ADD_FAILURE() << "the run never shows " << m;
+        }
+      }
+      ++checked;
+    }
+  }
+  EXPECT_GE(checked, 17 * 3);
+}
+
+}  // namespace
+}  // namespace korvedan

@@ -1,0 +1,86 @@
+// kvtool runs [N...]: replays the stored winning runs and says which win and what they show.
+#include <filesystem>
+#include <fstream>
+#include <iomanip>
+#include <iostream>
+#include <sstream>
+
+#include "core/input_tokens.hpp"
+#include "core/levels.hpp"
+#include "core/replay.hpp"
+#include "tools/cave_args.hpp"
+#include "tools/command.hpp"
+
+namespace korvedan::tool {
+namespace {
+
+// Checks one stored run; prints one line and says whether it is a good run.
+bool check_run(const std::filesystem::path& dir, std::size_t index, Difficulty difficulty) {
+  const LevelEntry& level = level_entry(index);
+  std::ostringstream name;
+  name << std::setw(3) << std::setfill('0') << index + 1 << '-' << difficulty_word(difficulty) << ".txt";
+  const std::filesystem::path path = dir / name.str();
+  std::cout << std::setw(3) << index + 1 << ' ' << std::left << std::setw(18) << level.name << std::right << ' '
+            << std::setw(6) << difficulty_word(difficulty) << ": ";
+  std::ifstream in(path);
+  if (!in) {
+    std::cout << "no run (" << path.string() << ")\n";
+    return false;
+  }
+  std::stringstream text;
+  text << in.rdbuf();
+  const auto tokens = parse_input_tokens(text.str(), 1);
+  if (!tokens) {
+    std::cout << path.string() << ": " << tokens.error() << "\n";
+    return false;
+  }
+  std::vector<TickInput> inputs;
+  for (const TickInputs& t : tokens.value()) inputs.push_back(t[0]);
+  const auto replay = replay_single(level, difficulty, inputs);
+  if (!replay) {
+    std::cout << "does not parse: " << replay.error() << "\n";
+    return false;
+  }
+  const Cave& cave = replay.value().cave;
+  bool good = cave.outcome == CaveOutcome::Won;
+  std::cout << (good ? "won" : cave.outcome == CaveOutcome::Lost ? "LOST" : "NOT WON") << " after "
+            << replay.value().ticks << " of " << inputs.size() << " ticks, " << cave.time_left << " ticks to spare";
+  if (difficulty == Difficulty::Normal) {
+    for (const std::string& m : missing_mechanics(level, replay.value().events_seen)) {
+      std::cout << "; never " << m;
+      good = false;
+    }
+  }
+  std::cout << "\n";
+  return good;
+}
+
+int run_runs(const Args& args) {
+  std::filesystem::path dir = std::filesystem::path(KV_SOURCE_DIR) / "data" / "runs";
+  std::vector<std::size_t> caves;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--dir" && i + 1 < args.size()) {
+      dir = args[++i];
+    } else if (const auto index = cave_index_arg(args[i])) {
+      caves.push_back(*index);
+    } else {
+      return usage_error("runs", "unexpected argument \"" + args[i] + "\"");
+    }
+  }
+  if (caves.empty()) {
+    for (std::size_t i = 0; i < level_count; ++i) caves.push_back(i);
+  }
+  int bad = 0;
+  for (std::size_t index : caves) {
+    for (Difficulty d : {Difficulty::Easy, Difficulty::Normal, Difficulty::Hard}) {
+      bad += !check_run(dir, index, d);
+    }
+  }
+  std::cout << bad << " runs missing, failing or not showing their cave's mechanics\n";
+  return bad == 0 ? 0 : 1;
+}
+
+KV_COMMAND(runs, "runs", "[N...] [--dir DIR]   (replays data/runs/NNN-{easy,normal,hard}.txt)", run_runs);
+
+}  // namespace
+}  // namespace korvedan::tool
