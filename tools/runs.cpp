@@ -1,15 +1,14 @@
 // kvtool runs [N...]: replays the stored winning runs and says which win and what they show.
 #include <filesystem>
-#include <fstream>
 #include <iomanip>
 #include <iostream>
 #include <sstream>
 
-#include "core/input_tokens.hpp"
 #include "core/levels.hpp"
 #include "core/replay.hpp"
 #include "tools/cave_args.hpp"
 #include "tools/command.hpp"
+#include "tools/run_file.hpp"
 
 namespace korvedan::tool {
 namespace {
@@ -22,20 +21,16 @@ bool check_run(const std::filesystem::path& dir, std::size_t index, Difficulty d
   const std::filesystem::path path = dir / name.str();
   std::cout << std::setw(3) << index + 1 << ' ' << std::left << std::setw(18) << level.name << std::right << ' '
             << std::setw(6) << difficulty_word(difficulty) << ": ";
-  std::ifstream in(path);
-  if (!in) {
+  if (!std::filesystem::exists(path)) {
     std::cout << "no run (" << path.string() << ")\n";
     return false;
   }
-  std::stringstream text;
-  text << in.rdbuf();
-  const auto tokens = parse_input_tokens(text.str(), 1);
-  if (!tokens) {
-    std::cout << path.string() << ": " << tokens.error() << "\n";
+  const auto read = read_run_file(path.string());
+  if (!read) {
+    std::cout << read.error() << "\n";
     return false;
   }
-  std::vector<TickInput> inputs;
-  for (const TickInputs& t : tokens.value()) inputs.push_back(t[0]);
+  const std::vector<TickInput>& inputs = read.value();
   const auto replay = replay_single(level, difficulty, inputs);
   if (!replay) {
     std::cout << "does not parse: " << replay.error() << "\n";

@@ -9,6 +9,7 @@
 #include "core/parse.hpp"
 #include "tools/cave_args.hpp"
 #include "tools/command.hpp"
+#include "tools/run_file.hpp"
 
 namespace korvedan::tool {
 namespace {
@@ -26,7 +27,7 @@ bool read_count(const Args& args, std::size_t& i, std::size_t& out) {
 int run_solve(const Args& args) {
   std::optional<std::size_t> index;
   Difficulty difficulty = Difficulty::Normal;
-  std::string out_path;
+  std::string out_path, prefix_path;
   BotLimits limits;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -37,6 +38,8 @@ int run_solve(const Args& args) {
       difficulty = *d;
     } else if (a == "--out" && i + 1 < args.size()) {
       out_path = args[++i];
+    } else if (a == "--prefix" && i + 1 < args.size()) {
+      prefix_path = args[++i];
     } else if (a == "--budget" && read_count(args, i, n)) {
       limits.solve_calls = static_cast<int>(n);
     } else if (a == "--nodes" && read_count(args, i, n)) {
@@ -58,8 +61,24 @@ int run_solve(const Args& args) {
     std::cerr << "kvtool solve: level " << level.name << ": " << cave.error() << "\n";
     return 2;
   }
+  // A hand-played opening, after which the bot takes over.
+  std::vector<TickInput> prefix;
+  if (!prefix_path.empty()) {
+    auto read = read_run_file(prefix_path);
+    if (!read) {
+      std::cerr << "kvtool solve: " << read.error() << "\n";
+      return 2;
+    }
+    prefix = std::move(read).value();
+    for (TickInput in : prefix) tick_single(cave.value(), in);
+    if (cave.value().outcome == CaveOutcome::Lost) {
+      std::cerr << "kvtool solve: the cave is lost after the prefix's " << prefix.size() << " ticks\n";
+      return 1;
+    }
+  }
   const auto started = std::chrono::steady_clock::now();
-  const Solution solution = find_solution(cave.value(), limits);
+  Solution solution = find_solution(cave.value(), limits);
+  solution.inputs.insert(solution.inputs.begin(), prefix.begin(), prefix.end());
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   std::cout << "cave " << *index + 1 << " " << level.name << " (" << difficulty_word(difficulty) << "): "
             << (solution.won ? "won" : "not solved") << ", path " << solution.inputs.size() << " ticks, "
@@ -80,7 +99,7 @@ int run_solve(const Args& args) {
 }
 
 KV_COMMAND(solve, "solve",
-           "N [--difficulty easy|normal|hard] [--out FILE] [--budget CALLS] [--nodes STATES] [--candidates K]",
+           "N [--difficulty easy|normal|hard] [--out FILE] [--prefix FILE] [--budget CALLS] [--nodes STATES] [--candidates K]",
            run_solve);
 
 }  // namespace
