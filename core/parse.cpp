@@ -1,0 +1,230 @@
+// Reads a cave from its rows of text, one character per cell, for one or two players.
+#include "core/parse.hpp"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/fatal.hpp"
+
+namespace korvedan {
+
+namespace {
+
+// Decodes one UTF-8 character from the front of `text`; a broken sequence counts as one
+// replacement character per byte, so every byte is still accounted for.
+char32_t next_char(std::string_view& text) {
+  const auto lead = static_cast<unsigned char>(text[0]);
+  int length = 1;
+  char32_t value = lead;
+  if (lead >= 0xF0 && lead < 0xF8) {
+    length = 4;
+    value = lead & 0x07;
+  } else if (lead >= 0xE0) {
+    length = lead < 0xF0 ? 3 : 0;
+    value = lead & 0x0F;
+  } else if (lead >= 0xC2) {
+    length = 2;
+    value = lead & 0x1F;
+  } else if (lead >= 0x80) {
+    length = 0;
+  }
+  if (length == 0 || static_cast<std::size_t>(length) > text.size()) {
+    text.remove_prefix(1);
+    return lead < 0x80 ? lead : 0xFFFD;
+  }
+  for (int i = 1; i < length; ++i) {
+    const auto next = static_cast<unsigned char>(text[static_cast<std::size_t>(i)]);
+    if ((next & 0xC0) != 0x80) {
+      text.remove_prefix(1);
+      return 0xFFFD;
+    }
+    value = value << 6 | (next & 0x3F);
+  }
+  const bool overlong = (length == 3 && value < 0x800) || (length == 4 && value < 0x10000);
+  if (overlong || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+    text.remove_prefix(1);
+    return 0xFFFD;
+  }
+  text.remove_prefix(static_cast<std::size_t>(length));
+  return value;
+}
+
+std::size_t char_count(std::string_view text) {
+  std::size_t count = 0;
+  while (!text.empty()) {
+    next_char(text);
+    ++count;
+  }
+  return count;
+}
+
+void append_utf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// The character as a char literal is written: '\t', '\'', '\u{1b}', or itself.
+std::string quoted(char32_t c) {
+  std::string out = "'";
+  switch (c) {
+    case U'\t': out += "\\t"; break;
+    case U'\r': out += "\\r"; break;
+    case U'\n': out += "\\n"; break;
+    case U'\0': out += "\\0"; break;
+    case U'\'': out += "\\'"; break;
+    case U'\\': out += "\\\\"; break;
+    default:
+      if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
+        constexpr char digits[] = "0123456789abcdef";
+        std::string hex;
+        for (char32_t v = c; v != 0; v >>= 4) hex.insert(hex.begin(), digits[v & 15]);
+        out += "\\u{" + hex + "}";
+      } else {
+        append_utf8(out, c);
+      }
+  }
+  return out + "'";
+}
+
+bool cell_for(char32_t c, Cell& cell) {
+  using K = CellKind;
+  const auto left = static_cast<std::uint8_t>(Dir::Left);
+  const auto right = static_cast<std::uint8_t>(Dir::Right);
+  switch (c) {
+    case U' ': cell = {K::Empty, 0}; return true;
+    case U'.': cell = {K::Dirt, 0}; return true;
+    case U'%': cell = {K::Brick, 0}; return true;
+    case U'#': cell = {K::Steel, 0}; return true;
+    case U'o': cell = {K::Boulder, 0}; return true;
+    case U'*': cell = {K::Crystal, 0}; return true;
+    case U'+': cell = {K::Star, 0}; return true;
+    case U'n': cell = {K::Nut, 0}; return true;
+    case U'q': cell = {K::Bomb, 0}; return true;
+    case U'Q': cell = {K::Bigbomb, 0}; return true;
+    case U'@': cell = {K::Digger, 0}; return true;
+    case U'X': cell = {K::Hatch, 0}; return true;
+    case U'b': cell = {K::Mite, left}; return true;
+    case U'm': cell = {K::Wisp, right}; return true;
+    case U'c': cell = {K::Gobbler, left}; return true;
+    case U'd': cell = {K::Dynamite, 0}; return true;
+    case U'r': cell = {K::Key, 0}; return true;
+    case U'g': cell = {K::Key, 1}; return true;
+    case U'y': cell = {K::Key, 2}; return true;
+    case U'R': cell = {K::Door, 0}; return true;
+    case U'G': cell = {K::Door, 1}; return true;
+    case U'Y': cell = {K::Door, 2}; return true;
+    case U'W': cell = {K::Shifter, 0}; return true;
+    case U'~': cell = {K::Moss, 0}; return true;
+    case U'^': cell = {K::Ooze, 0}; return true;
+    case U'V': cell = {K::TimedShifter, 0}; return true;
+    case U'E': cell = {K::GemWall, 0}; return true;
+    case U'L': cell = {K::Lamp, 0}; return true;
+    case U'k': cell = {K::Robot, 0}; return true;
+    case U'O': cell = {K::Wheel, 0}; return true;
+    case U'I': cell = {K::Hidden, 0}; return true;
+    case U'S': cell = {K::Switch, 0}; return true;
+    case U'A': cell = {K::Acid, 0}; return true;
+    default: return false;
+  }
+}
+
+bool room_for_partner(Cell cell) { return cell.kind == CellKind::Empty || cell.kind == CellKind::Dirt; }
+
+struct Spot {
+  std::int32_t x = -1, y = -1;
+  bool seen() const { return x >= 0; }
+};
+
+// The first neighbour of `spot`, in the given order, that is empty or dirt.
+bool free_neighbour(const Cave& cave, Spot spot, std::initializer_list<Dir> order, Spot& found) {
+  for (Dir d : order) {
+    const Spot n{spot.x + dir_dx(d), spot.y + dir_dy(d)};
+    if (room_for_partner(cell_at(cave, n.x, n.y))) {
+      found = n;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+Result<Cave> parse_cave(const LevelEntry& level, int players, Difficulty difficulty) {
+  if (players != 1 && players != 2) fatal("parse_cave: " + std::to_string(players) + " players");
+  const auto& rows = level.rows;
+  if (rows.size() < 3 || char_count(rows[0]) < 3) return Failure{"a cave needs at least 3x3 cells"};
+
+  Cave cave;
+  cave.width = static_cast<std::int32_t>(char_count(rows[0]));
+  cave.height = static_cast<std::int32_t>(rows.size());
+  cave.cells.reserve(static_cast<std::size_t>(cave.width) * rows.size());
+  Spot digger, hatch;
+  for (std::int32_t r = 0; r < cave.height; ++r) {
+    std::string_view row = rows[static_cast<std::size_t>(r)];
+    const std::size_t count = char_count(row);
+    if (count != static_cast<std::size_t>(cave.width)) {
+      return Failure{"row " + std::to_string(r) + " is " + std::to_string(count) + " wide, expected " +
+                     std::to_string(cave.width)};
+    }
+    for (std::int32_t c = 0; !row.empty(); ++c) {
+      const char32_t ch = next_char(row);
+      Cell cell;
+      if (!cell_for(ch, cell)) return Failure{"unknown character " + quoted(ch) + " in row " + std::to_string(r)};
+      if (cell.kind == CellKind::Digger) {
+        if (digger.seen()) return Failure{"more than one digger"};
+        digger = {c, r};
+      }
+      if (cell.kind == CellKind::Hatch) hatch = {c, r};  // several hatches are allowed
+      const bool edge = c == 0 || r == 0 || c == cave.width - 1 || r == cave.height - 1;
+      if (edge && cell.kind != CellKind::Steel) {
+        return Failure{"the edge must be steel, but (" + std::to_string(c) + ", " + std::to_string(r) + ") is not"};
+      }
+      if (cell.kind == CellKind::Lamp) ++cave.unlit_lamps;
+      cave.cells.push_back(cell);
+    }
+  }
+  if (!digger.seen()) return Failure{"no digger"};
+  if (!hatch.seen()) return Failure{"no hatch"};
+
+  cave.diggers.push_back(DiggerState{digger.x, digger.y});
+  if (players == 2) {
+    Spot partner;
+    if (!free_neighbour(cave, digger, {Dir::Right, Dir::Down, Dir::Left, Dir::Up}, partner)) {
+      return Failure{"no room for a second digger next to the first"};
+    }
+    set_cell(cave, partner.x, partner.y, Cell{CellKind::Digger, 1});
+    cave.diggers.push_back(DiggerState{partner.x, partner.y});
+    Spot second_hatch;
+    if (!free_neighbour(cave, hatch, {Dir::Up, Dir::Left, Dir::Right, Dir::Down}, second_hatch)) {
+      return Failure{"no room for a second hatch next to the first"};
+    }
+    set_cell(cave, second_hatch.x, second_hatch.y, Cell{CellKind::Hatch, 0});
+  }
+
+  const std::size_t cell_count = cave.cells.size();
+  cave.last_move.assign(cell_count, 255);
+  cave.moved_at.assign(cell_count, 0);
+  cave.crystals_needed = level.crystals_needed;
+  // Easy gets half again as much time, Hard three quarters; computed wide, kept in 32 bits.
+  constexpr std::uint64_t percent[] = {150, 100, 75};
+  cave.time_left =
+      static_cast<std::uint32_t>(std::uint64_t{level.time} * percent[static_cast<int>(difficulty)] / 100);
+  cave.creature_period = 3u - static_cast<std::uint32_t>(difficulty);
+  return cave;
+}
+
+}  // namespace korvedan
