@@ -1,0 +1,50 @@
+// Mixing, the music fade, ducking under explosions, quantising and sample-and-hold.
+#include "sound/synth.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "sound/timing.hpp"
+
+namespace korvedan {
+
+Synth::Synth(std::vector<LeadStep> lead, std::uint32_t device_rate)
+    : music_(std::move(lead)),
+      rate_ratio_(synth_rate / static_cast<float>(device_rate == 0 ? 1u : device_rate)) {}
+
+void Synth::trigger(SoundEffect effect) { voices_[effect_index(effect)].trigger(); }
+
+float Synth::next_output_sample() {
+  accumulator_ -= rate_ratio_;
+  while (accumulator_ <= 0.0f) {
+    accumulator_ += 1.0f;
+    held_ = render_sample();
+  }
+  return held_;
+}
+
+float Synth::render_sample() {
+  const float target = music_on_ != 0 ? music_level : 0.0f;
+  if (gain_ < target) {
+    gain_ = std::min(gain_ + gain_step, target);
+  } else if (gain_ > target) {
+    gain_ = std::max(gain_ - gain_step, target);
+  }
+
+  // Silent music stands still, so it resumes where it stopped.
+  music_value_ = 0.0f;
+  if (gain_ > 0.0f) {
+    const float duck = voices_[effect_index(SoundEffect::Boom)].active ? duck_level : 1.0f;
+    music_value_ = music_.next() * gain_ * duck;
+  }
+
+  float effects = 0.0f;
+  for (std::size_t i = 0; i < voices_.size(); ++i) {
+    if (voices_[i].active) effects += render_voice(voices_[i], static_cast<SoundEffect>(i), effect_noise_);
+  }
+
+  const float out = std::clamp(music_value_ + 0.8f * effects, -1.0f, 1.0f);
+  return std::round(out * 127.0f) / 127.0f;
+}
+
+}  // namespace korvedan
