@@ -1,7 +1,15 @@
-// The program's entry. The window and the screenshot tour join here as they are built.
+// The program's entry: the screenshot tour when KV_SHOTS names a folder, else the game.
 #include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+#include "game/shots.hpp"
 
 int main() {
-  std::fputs("korvedan: the window is not built yet; see README.md\n", stderr);
+  if (const char* folder = std::getenv("KV_SHOTS")) {
+    korvedan::run_tour(folder, std::cout);
+    return 0;
+  }
+  std::fputs("korvedan: the window is not built yet; KV_SHOTS=FOLDER writes the screenshot tour\n", stderr);
   return 1;
 }
