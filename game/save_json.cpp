@@ -132,7 +132,12 @@ std::string describe(const Json& value) {
     case Json::value_t::object: return "an object";
     case Json::value_t::string: {
       std::string text = value.dump(-1, ' ', false, Json::error_handler_t::replace);
-      if (text.size() > 40) text = text.substr(0, 36) + "...\"";
+      if (text.size() > 40) {
+        std::size_t cut = 36;
+        // Never cut a character of a longer UTF-8 sequence in two.
+        while ((static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+        text = text.substr(0, cut) + "...\"";
+      }
       return text;
     }
     default: return value.dump();

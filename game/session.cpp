@@ -70,11 +70,8 @@ Session::Session(Progress start)
 }
 
 void Session::start_cave(std::size_t index) {
-  if (index >= level_count) {
-    fatal("cave index " + std::to_string(index) + " is outside 0.." + std::to_string(last_cave));
-  }
-  cave_index = index;
   cave = build_cave(index, progress);
+  cave_index = index;
   playing = true;
   paused = false;
   tick_clock = 0;

@@ -241,6 +241,9 @@ TEST(SaveText, WrongTypes) {
       {"42", "the save: 42 is not an object or an array of nine values"},
       {R"("save")", "the save: \"save\" is not an object or an array of nine values"},
       {"null", "the save: null is not an object or an array of nine values"},
+      // A long text is shortened in the message, never inside a character.
+      {R"({"solved":3,"best":[],"difficulty":"ÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄ"})",
+       "difficulty: \"ÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄ...\" is not \"Easy\", \"Normal\" or \"Hard\""},
   };
   for (const auto& [text, message] : cases) {
     const Result<Progress> p = progress_from_json(text);
