@@ -5,6 +5,25 @@ namespace korvedan {
 
 namespace {
 
+// 30: SILBERSCHACHT — push a boulder down each mite's shaft and crush it into silver
+constexpr std::string_view cave_030[] = {
+    "#########################",
+    "#@......................#",
+    "#....%.............%....#",
+    "#...o %..*.....*..% o...#",
+    "#.... %...........% ....#",
+    "#...% %..o.....o..% %...#",
+    "#...% %...........% %...#",
+    "#.*.% %...........% %.*.#",
+    "#...%b%....%.%....%b%...#",
+    "#...% %....%*%....% %...#",
+    "#...% %....%%%....% %...#",
+    "#...% %.o.......o.% %...#",
+    "#...%%%...........%%%..X#",
+    "#########################",
+};
+static_assert(walled_rectangle(cave_030));
+
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
@@ -15,7 +34,7 @@ const LevelEntry levels_districts_a[27] = {
     {"SCHATTENHALLE", {}, 6, 1500},
     {"QUARZGANG", {}, 8, 1500},
     {"KOHLESOHLE", {}, 8, 1500},
-    {"SILBERSCHACHT", {}, 7, 1500},
+    {"SILBERSCHACHT", cave_030, 7, 1500},
     {"STEINKAMMER", {}, 8, 1500},
     {"NASSKLUFT", {}, 7, 1500},
     {"KOHLEKLUFT", {}, 7, 1500},
