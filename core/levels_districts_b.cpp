@@ -5,6 +5,27 @@ namespace korvedan {
 
 namespace {
 
+// 60: SCHATTENKLUFT — stars sleep in steel-backed niches along a brick cleft; blast them open from inside
+constexpr std::string_view cave_060[] = {
+    "#############################",
+    "#@.....d.......o.......d....#",
+    "#..*........o..*..o......*..#",
+    "#........###%.o.%###........#",
+    "#..o.....#+*%...%*+#.....o..#",
+    "#........###%%%.%###........#",
+    "#.....o.....%.o.%.....o.....#",
+    "#...........%...%...........#",
+    "#........###%.%%%###........#",
+    "#..d.....#+*%..o%*+#....d...#",
+    "#........###%...%###........#",
+    "#......*....%%%.%.....*.....#",
+    "#...o.......%.o.%.......o...#",
+    "#......*....%...%...........#",
+    "#..............*...........X#",
+    "#############################",
+};
+static_assert(walled_rectangle(cave_060));
+
 }  // namespace
 
 const LevelEntry levels_districts_b[26] = {
@@ -18,7 +39,7 @@ const LevelEntry levels_districts_b[26] = {
     {"QUARZGRUBE", {}, 13, 1500},
     {"SCHATTENGRUBE", {}, 14, 1500},
     {"KALTGANG", {}, 20, 1500},
-    {"SCHATTENKLUFT", {}, 17, 1500},
+    {"SCHATTENKLUFT", cave_060, 17, 1500},
     {"STEINSOHLE", {}, 24, 1500},
     {"ALTSTOLLEN", {}, 16, 1500},
     {"SALZSPALT", {}, 11, 1500},
