@@ -5,6 +5,26 @@ namespace korvedan {
 
 namespace {
 
+// 23: FUNKENSPALT — a stack of boulders and crystals in a narrow rift, to be taken through its windows from the top down
+constexpr std::string_view cave_023[] = {
+    "########################",
+    "#@.....................#",
+    "#...o.....%o%....o.....#",
+    "#...*......*%..........#",
+    "#.........%o%..........#",
+    "#.........%*.......o...#",
+    "#.........%o%......*...#",
+    "#..o.......*%..........#",
+    "#.........%o%..........#",
+    "#.........%*.....o.....#",
+    "#.........%o%..........#",
+    "#.....o....*%..........#",
+    "#.........%o%.....o....#",
+    "#.........%*..........X#",
+    "########################",
+};
+static_assert(walled_rectangle(cave_023));
+
 // 30: SILBERSCHACHT — push a boulder down each mite's shaft and crush it into silver
 constexpr std::string_view cave_030[] = {
     "#########################",
@@ -27,7 +47,7 @@ static_assert(walled_rectangle(cave_030));
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
-    {"FUNKENSPALT", {}, 6, 1500},
+    {"FUNKENSPALT", cave_023, 6, 1500},
     {"NEBELSTOLLEN", {}, 8, 1500},
     {"TIEFKLUFT", {}, 6, 1500},
     {"SALZGRUBE", {}, 9, 1500},
