@@ -25,6 +25,27 @@ constexpr std::string_view cave_023[] = {
 };
 static_assert(walled_rectangle(cave_023));
 
+// 24: NEBELSTOLLEN — three brick tunnels in a zig-zag, each blocked by boulders that must be pushed into the pits in its floor
+constexpr std::string_view cave_024[] = {
+    "##########################",
+    "#%%%%%%%%%%%%%%%%%%%%%%%%#",
+    "#@  o    * o      o   *  #",
+    "#%%%%% %*%%%% %%%%%% %%% #",
+    "#%%%%%%%%%%%%%%%%%%%%%%% #",
+    "#  *   o      o *    o   #",
+    "# %%% %%%%%% %%%%*% %%%% #",
+    "# %%%%%%%%%%%%%%%%%%%%%%%#",
+    "#  o  * o   *   o  * o   #",
+    "# %% %%%%% %%%*%% %%%% % #",
+    "#%%%%%%%%%%%%%%%%%%%%%%% #",
+    "#........................#",
+    "#...o......o......o......#",
+    "#...*....................#",
+    "#.......................X#",
+    "##########################",
+};
+static_assert(walled_rectangle(cave_024));
+
 // 30: SILBERSCHACHT — push a boulder down each mite's shaft and crush it into silver
 constexpr std::string_view cave_030[] = {
     "#########################",
@@ -48,7 +69,7 @@ static_assert(walled_rectangle(cave_030));
 
 const LevelEntry levels_districts_a[27] = {
     {"FUNKENSPALT", cave_023, 6, 1500},
-    {"NEBELSTOLLEN", {}, 8, 1500},
+    {"NEBELSTOLLEN", cave_024, 8, 1500},
     {"TIEFKLUFT", {}, 6, 1500},
     {"SALZGRUBE", {}, 9, 1500},
     {"SCHATTENHALLE", {}, 6, 1500},
