@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 namespace korvedan {
@@ -25,11 +26,14 @@ inline constexpr int cell_kind_count = 32;
 
 // A kind and one parameter byte: bit 0 "falling" for heavy kinds, the heading of a
 // creature, a player index, a key or door colour, a countdown, a lamp's lit bit.
+// No default member values: that keeps Cell trivial, so a cave's cells copy as one block
+// of memory (the bot copies caves all the time). Cell{} is an empty cell.
 struct Cell {
-  CellKind kind = CellKind::Empty;
-  std::uint8_t param = 0;
+  CellKind kind;
+  std::uint8_t param;
   bool operator==(const Cell&) const = default;
 };
+static_assert(std::is_trivial_v<Cell>);
 
 enum class BlastLeaves : std::uint8_t { Empty = 0, Crystal = 1, Star = 2 };
 
