@@ -46,6 +46,26 @@ constexpr std::string_view cave_024[] = {
 };
 static_assert(walled_rectangle(cave_024));
 
+// 25: TIEFKLUFT — a brick cleft with boulders in its wall niches: dug from below it is safe, from above the boulders follow
+constexpr std::string_view cave_025[] = {
+    "########################",
+    "#@.....................#",
+    "#.........%..%.........#",
+    "#.........o.*%.........#",
+    "#...o.....%..%....o....#",
+    "#...*.....%*.o....*....#",
+    "#.........%..%.........#",
+    "#.........o.*%.........#",
+    "#.........%..%.........#",
+    "#.....o...%*.o.........#",
+    "#.........%.*%...o.....#",
+    "#.........%..%.........#",
+    "#........      ........#",
+    "#........      .......X#",
+    "########################",
+};
+static_assert(walled_rectangle(cave_025));
+
 // 30: SILBERSCHACHT — push a boulder down each mite's shaft and crush it into silver
 constexpr std::string_view cave_030[] = {
     "#########################",
@@ -70,7 +90,7 @@ static_assert(walled_rectangle(cave_030));
 const LevelEntry levels_districts_a[27] = {
     {"FUNKENSPALT", cave_023, 6, 1500},
     {"NEBELSTOLLEN", cave_024, 8, 1500},
-    {"TIEFKLUFT", {}, 6, 1500},
+    {"TIEFKLUFT", cave_025, 6, 1500},
     {"SALZGRUBE", {}, 9, 1500},
     {"SCHATTENHALLE", {}, 6, 1500},
     {"QUARZGANG", {}, 8, 1500},
