@@ -66,6 +66,25 @@ constexpr std::string_view cave_025[] = {
 };
 static_assert(walled_rectangle(cave_025));
 
+// 26: SALZGRUBE — a pyramid of salt crystals and boulders in an open pit, to be mined without being buried
+constexpr std::string_view cave_026[] = {
+    "########################",
+    "#@.....................#",
+    "#......................#",
+    "#......................#",
+    "#....o...........o.....#",
+    "#....%           %.....#",
+    "#....%           %.....#",
+    "#....%           %.....#",
+    "#.o..%           %..o..#",
+    "#.*..%     o     %..*..#",
+    "#....%    ***    %.....#",
+    "#....%   **o**   %.....#",
+    "#....%  *o*o*o*  %....X#",
+    "########################",
+};
+static_assert(walled_rectangle(cave_026));
+
 // 30: SILBERSCHACHT — push a boulder down each mite's shaft and crush it into silver
 constexpr std::string_view cave_030[] = {
     "#########################",
@@ -91,7 +110,7 @@ const LevelEntry levels_districts_a[27] = {
     {"FUNKENSPALT", cave_023, 6, 1500},
     {"NEBELSTOLLEN", cave_024, 8, 1500},
     {"TIEFKLUFT", cave_025, 6, 1500},
-    {"SALZGRUBE", {}, 9, 1500},
+    {"SALZGRUBE", cave_026, 9, 1500},
     {"SCHATTENHALLE", {}, 6, 1500},
     {"QUARZGANG", {}, 8, 1500},
     {"KOHLESOHLE", {}, 8, 1500},
