@@ -17,7 +17,7 @@ MusicLoop::MusicLoop(std::vector<LeadStep> lead) : lead_(std::move(lead)), echo_
 
 float MusicLoop::next() {
   const std::span<const Bar> bars = bar_table();
-  const float loop_time = static_cast<float>(counter_) / synth_rate;
+  const float loop_time = loop_time_;
   const float steps_in = loop_time / step_seconds;
   const int step = std::min(static_cast<int>(steps_in), static_cast<int>(lead_.size()) - 1);
   const Bar& bar = bars[static_cast<std::size_t>(step / steps_per_bar) % bars.size()];
@@ -57,7 +57,11 @@ float MusicLoop::next() {
   if (hat_at(step)) drums += r * std::exp(-90.0f * tau) * 0.35f;
 
   counter_ += 1;
-  if (static_cast<float>(counter_) / synth_rate >= loop_seconds) counter_ = 0;
+  loop_time_ = static_cast<float>(counter_) / synth_rate;
+  if (loop_time_ >= loop_seconds) {
+    counter_ = 0;
+    loop_time_ = 0.0f;
+  }
 
   const float mix = 0.21f * (lead + 0.3f * echo) + 0.18f * bass + 0.06f * arpeggio + 0.23f * drums;
   return std::clamp(mix, -1.0f, 1.0f);

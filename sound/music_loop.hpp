@@ -27,6 +27,7 @@ class MusicLoop {
   std::vector<float> echo_;
   std::size_t echo_index_ = 0;
   std::uint64_t counter_ = 0;  // synthesiser samples into the loop
+  float loop_time_ = 0.0f;     // counter_ / 22,050, kept from the wrap test for the next sample
   float lead_phase_ = 0.0f;
   float bass_phase_ = 0.0f;
   float arpeggio_phase_ = 0.0f;

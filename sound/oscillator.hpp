@@ -8,16 +8,20 @@
 
 namespace korvedan {
 
+// The whole part of a phase. Phases stay far below 2^31, where the integer conversion truncates
+// exactly like std::trunc, and without SSE4.1 it is much the cheaper of the two.
+inline float whole_part(float phase) { return static_cast<float>(static_cast<std::int32_t>(phase)); }
+
 // Advances a phase by one synthesiser sample at frequency f, keeping it in [0, 1).
 inline void step_phase(float& phase, float frequency) {
   phase += frequency / synth_rate;
-  phase -= std::trunc(phase);
+  phase -= whole_part(phase);
 }
 
 // Steps a phase by a fixed increment (for the effects that give one instead of a frequency).
 inline void advance_phase(float& phase, float increment) {
   phase += increment;
-  phase -= std::trunc(phase);
+  phase -= whole_part(phase);
 }
 
 // A two-level shape: `high` below the threshold, `low` from it on.

@@ -12,8 +12,6 @@ Synth::Synth(std::vector<LeadStep> lead, std::uint32_t device_rate)
     : music_(std::move(lead)),
       rate_ratio_(synth_rate / static_cast<float>(device_rate == 0 ? 1u : device_rate)) {}
 
-void Synth::trigger(SoundEffect effect) { voices_[effect_index(effect)].trigger(); }
-
 float Synth::next_output_sample() {
   accumulator_ -= rate_ratio_;
   while (accumulator_ <= 0.0f) {
@@ -34,15 +32,11 @@ float Synth::render_sample() {
   // Silent music stands still, so it resumes where it stopped.
   music_value_ = 0.0f;
   if (gain_ > 0.0f) {
-    const float duck = voices_[effect_index(SoundEffect::Boom)].active ? duck_level : 1.0f;
+    const float duck = voices_.voice(SoundEffect::Boom).active ? duck_level : 1.0f;
     music_value_ = music_.next() * gain_ * duck;
   }
 
-  float effects = 0.0f;
-  for (std::size_t i = 0; i < voices_.size(); ++i) {
-    if (voices_[i].active) effects += render_voice(voices_[i], static_cast<SoundEffect>(i), effect_noise_);
-  }
-
+  const float effects = voices_.next();
   const float out = std::clamp(music_value_ + 0.8f * effects, -1.0f, 1.0f);
   return std::round(out * 127.0f) / 127.0f;
 }

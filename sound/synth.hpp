@@ -23,7 +23,7 @@ class Synth {
   Synth(std::vector<LeadStep> lead, std::uint32_t device_rate);
 
   // Restarts the effect's voice from its beginning.
-  void trigger(SoundEffect effect);
+  void trigger(SoundEffect effect) { voices_.trigger(effect); }
   // Nonzero lets the music fade in, zero fades it out.
   void set_music_on(std::uint8_t on) { music_on_ = on; }
 
@@ -37,12 +37,11 @@ class Synth {
   // The music's part of the last synthesiser sample, after gain and ducking.
   float music_value() const { return music_value_; }
   std::uint64_t loop_position() const { return music_.position(); }
-  const Voice& voice(SoundEffect effect) const { return voices_[effect_index(effect)]; }
+  const Voice& voice(SoundEffect effect) const { return voices_.voice(effect); }
 
  private:
   MusicLoop music_;
-  std::array<Voice, sound_effect_count> voices_{};
-  std::uint32_t effect_noise_ = 0x9E3779B9u;
+  VoiceBank voices_;
   float rate_ratio_;
   float accumulator_ = 0.0f;
   float held_ = 0.0f;
