@@ -85,6 +85,27 @@ constexpr std::string_view cave_026[] = {
 };
 static_assert(walled_rectangle(cave_026));
 
+// 27: SCHATTENHALLE — a hall under a ceiling of boulders, with a crystal seam in the ceiling that is safe to mine only sideways
+constexpr std::string_view cave_027[] = {
+    "###########################",
+    "#@........................#",
+    "#.........................#",
+    "#..ooooooooooooooooooooo..#",
+    "#...*...*....*....*...*...#",
+    "#.........................#",
+    "#.                       .#",
+    "#.                       .#",
+    "#.       %       %       .#",
+    "#.       %       %       .#",
+    "#.       %       %       .#",
+    "#.       %   *   %       .#",
+    "#.   *   %  %%%  %   *   .#",
+    "#.........................#",
+    "#........................X#",
+    "###########################",
+};
+static_assert(walled_rectangle(cave_027));
+
 // 30: SILBERSCHACHT — push a boulder down each mite's shaft and crush it into silver
 constexpr std::string_view cave_030[] = {
     "#########################",
@@ -111,7 +132,7 @@ const LevelEntry levels_districts_a[27] = {
     {"NEBELSTOLLEN", cave_024, 8, 1500},
     {"TIEFKLUFT", cave_025, 6, 1500},
     {"SALZGRUBE", cave_026, 9, 1500},
-    {"SCHATTENHALLE", {}, 6, 1500},
+    {"SCHATTENHALLE", cave_027, 6, 1500},
     {"QUARZGANG", {}, 8, 1500},
     {"KOHLESOHLE", {}, 8, 1500},
     {"SILBERSCHACHT", cave_030, 7, 1500},
