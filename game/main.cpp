@@ -1,15 +1,12 @@
-// The program's entry: the screenshot tour when KV_SHOTS names a folder, else the game.
-#include <cstdio>
-#include <cstdlib>
-#include <iostream>
-
-#include "game/shots.hpp"
+// The program's entry: the crash hook first, then the screenshot tour or the game.
+#include "game/controller_log.hpp"
+#include "game/platform/crash_hook.hpp"
+#include "game/platform/entry.hpp"
 
 int main() {
-  if (const char* folder = std::getenv("KV_SHOTS")) {
-    korvedan::run_tour(folder, std::cout);
-    return 0;
-  }
-  std::fputs("korvedan: the window is not built yet; KV_SHOTS=FOLDER writes the screenshot tour\n", stderr);
-  return 1;
+  // A crashed run starts the program again only to show its error box.
+  if (korvedan::show_crash_box_if_asked()) return 0;
+  korvedan::install_crash_hook();
+  korvedan::log_line("start: started");
+  return korvedan::run_program();
 }

@@ -1,0 +1,153 @@
+// The event loop and the frame: input, session, sound, save, view, window, 60 times a second.
+#include "game/platform/app.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <utility>
+
+#include "core/fatal.hpp"
+#include "game/controller_log.hpp"
+#include "game/platform/sdl_input.hpp"
+#include "game/platform/test_script.hpp"
+#include "game/save.hpp"
+#include "game/view.hpp"
+
+namespace korvedan {
+
+namespace {
+
+void log_start(std::string_view message) { log_line("start: " + std::string(message)); }
+
+double milliseconds(std::uint64_t ticks) {
+  return static_cast<double>(ticks) * 1000.0 / static_cast<double>(SDL_GetPerformanceFrequency());
+}
+
+}  // namespace
+
+App::App(AppParts parts)
+    : session_(std::move(parts.session)),
+      canvas_(std::move(parts.canvas)),
+      sprites_(std::move(parts.sprites)),
+      pro_pads_(std::move(parts.pro_pads)),
+      gamepads_(std::move(parts.gamepads)),
+      last_frame_(parts.start_time),
+      next_frame_(parts.start_time),
+      frame_ticks_(static_cast<std::uint64_t>(std::llround(static_cast<double>(SDL_GetPerformanceFrequency()) *
+                                                           frame_period_seconds))),
+      log_frame_times_(std::getenv("KV_FRAME_TIMES") != nullptr),
+      script_(TestScript::from_environment()) {}
+
+App::~App() = default;
+
+void App::run() {
+  open_window();  // the loop has just started: the moment to make the window
+  while (running_) {
+    SDL_Event event;
+    while (running_ && SDL_PollEvent(&event) != 0) handle(event);
+    if (!running_) break;
+    if (redraw_requested_) {
+      redraw_requested_ = false;
+      frame();
+      if (!running_) break;
+    }
+    about_to_wait();
+    if (!redraw_requested_) wait_for_events();
+  }
+}
+
+void App::handle(const SDL_Event& event) {
+  if (event.type == SDL_QUIT ||
+      (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE)) {
+    log_start("the window was closed");
+    running_ = false;
+    return;
+  }
+  if (gamepads_) gamepads_->on_event(event);
+  if (feed_input_event(input_, event, window_) == InputEventKind::Player) start_sound_once();
+}
+
+void App::open_window() {
+  log_start("opening the window");
+  window_ = SDL_CreateWindow("Korvedan", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, 960, 600,
+                             SDL_WINDOW_RESIZABLE);
+  if (window_ == nullptr) {
+    std::cerr << "could not open the window: " << SDL_GetError() << "\n";
+    fatal("a window can be opened");
+  }
+  SDL_SetWindowMinimumSize(window_, 320, 200);
+  log_start("window open, asking for a surface to draw on");
+  // Otherwise SDL backs the "CPU" surface with OpenGL: many times the CPU time and memory.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  if (SDL_GetWindowSurface(window_) == nullptr) {
+    std::cerr << "could not get the window surface: " << SDL_GetError() << "\n";
+    fatal("the window can be drawn to");
+  }
+  surface_.emplace(window_);
+  log_start("surface ready");
+  redraw_requested_ = true;
+  start_sound_once();
+  log_start(sound_.running() ? "sound running" : "no sound");
+}
+
+void App::start_sound_once() {
+  if (!sound_.attempted()) sound_.start(session_.progress.music_off);
+}
+
+void App::about_to_wait() {
+  const std::uint64_t now = SDL_GetPerformanceCounter();
+  if (now < next_frame_) return;
+  if (window_ != nullptr) redraw_requested_ = true;
+  next_frame_ += frame_ticks_;
+  if (now >= next_frame_) next_frame_ = now;  // after a stall, start again from now instead of bursting
+}
+
+void App::wait_for_events() {
+  const std::uint64_t now = SDL_GetPerformanceCounter();
+  if (now >= next_frame_) return;
+  // Whole milliseconds, rounded up: waking a little late beats spinning to the deadline.
+  const int timeout = static_cast<int>(std::ceil(milliseconds(next_frame_ - now)));
+  SDL_Event event;
+  if (SDL_WaitEventTimeout(&event, std::max(timeout, 1)) != 0) handle(event);
+}
+
+void App::frame() {
+  if (window_ == nullptr || !surface_) return;
+  const std::uint64_t now = SDL_GetPerformanceCounter();
+  const float dt = std::min(static_cast<float>(milliseconds(now - last_frame_) / 1000.0), longest_frame_step);
+  last_frame_ = now;
+  if (script_) script_->run(frames_drawn_, ScriptContext{window_, session_});
+
+  const FrameInput input =
+      input_.collect(session_, window_scale_factor(window_), pro_pads_->copy(), gamepads_.get(), log_line);
+  session_.update(input, dt);
+  if (sound_.running()) {
+    sound_.feed(session_.progress.music_off, session_.frame_events);
+    sound_.report_if_stopped();
+  }
+  if (session_.save_needed) {
+    session_.save_needed = false;
+    save_progress(session_.progress);
+  }
+  if (session_.quit_requested) {
+    session_.quit_requested = false;
+    log_start("leaving by the title");
+    running_ = false;  // the rest of this frame still runs
+  }
+
+  const std::uint64_t drawn_from = SDL_GetPerformanceCounter();
+  draw_view(canvas_, session_, sprites_);
+  const std::uint64_t presented_from = SDL_GetPerformanceCounter();
+  surface_->show(canvas_);
+  const std::uint64_t done = SDL_GetPerformanceCounter();
+  if (log_frame_times_) {
+    std::fprintf(stderr, "frame %llu draw %.3f present %.3f total %.3f ms\n",
+                 static_cast<unsigned long long>(frames_drawn_), milliseconds(presented_from - drawn_from),
+                 milliseconds(done - presented_from), milliseconds(done - now));
+  }
+  ++frames_drawn_;
+}
+
+}  // namespace korvedan

@@ -1,0 +1,304 @@
+// Installing the crash hook and reporting a crash, from fatal(), std::terminate or a signal.
+#include "game/platform/crash_hook.hpp"
+
+#include <SDL.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <optional>
+#include <string>
+
+#include "core/fatal.hpp"
+#include "game/controller_log.hpp"
+#include "game/crash_report.hpp"
+#include "game/executable_path.hpp"
+
+#if defined(__unix__) || defined(__APPLE__)
+#define KV_POSIX_SIGNALS 1
+#include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+extern char** environ;
+#endif
+
+namespace korvedan {
+
+namespace {
+
+// The variable that turns a fresh start of the program into the error box of a crashed one.
+constexpr char box_variable[] = "KV_CRASH_BOX";
+// Where a crash has no source location of its own (signals, exceptions).
+constexpr char unknown_place[] = "unknown";
+
+// One crash is reported; a second thread crashing meanwhile waits for the first to end it all.
+enum : int { no_crash = 0, reporting = 1, reported = 2 };
+std::atomic<int> crash_state{no_crash};
+
+void show_box(const std::string& text) {
+  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, std::string(crash_box_caption).c_str(), text.c_str(),
+                               nullptr) != 0) {
+    std::fprintf(stderr, "could not show the crash report: %s\n", SDL_GetError());
+  }
+}
+
+#if KV_POSIX_SIGNALS
+
+std::atomic<pthread_t> reporter{};
+
+[[noreturn]] void wait_forever() {
+  for (;;) {
+    timespec second{1, 0};
+    nanosleep(&second, nullptr);
+  }
+}
+
+// True when this thread is to report. False when this very thread has reported already (its
+// own abort comes back here) or failed while reporting. Any other thread waits for the
+// reporting one to end the process.
+bool claim_report() {
+  int expected = no_crash;
+  if (crash_state.compare_exchange_strong(expected, reporting)) {
+    reporter.store(pthread_self());
+    return true;
+  }
+  if (pthread_equal(reporter.load(), pthread_self())) return false;
+  wait_forever();
+}
+
+#else
+
+bool claim_report() {
+  int expected = no_crash;
+  return crash_state.compare_exchange_strong(expected, reporting);
+}
+
+#endif
+
+void report_crash(const std::string& description) {
+  if (!claim_report()) return;
+  const std::string report = crash_report_text(description);
+  std::optional<std::filesystem::path> path = crash_report_path();
+  if (path && !write_crash_report(*path, report)) path.reset();
+  log_line("start: stopped: " + description);
+  show_box(crash_box_text(report, path));
+  crash_state.store(reported);
+}
+
+void on_fatal(std::string_view message, const std::source_location& where) {
+  report_crash(crash_description(where.file_name(), where.line(), where.column(), message));
+}
+
+[[noreturn]] void on_terminate() {
+  std::string message;
+  if (std::exception_ptr exception = std::current_exception()) {
+    try {
+      std::rethrow_exception(exception);
+    } catch (const std::exception& e) {
+      message = std::string("uncaught exception: ") + e.what();
+    } catch (...) {
+      message = "uncaught exception of an unknown kind";
+    }
+  } else {
+    message = "std::terminate was called without an exception";
+  }
+  report_crash(crash_description(unknown_place, 0, 0, message));
+  std::abort();
+}
+
+#if KV_POSIX_SIGNALS
+
+// Text built into a fixed buffer without allocating: safe inside a signal handler.
+template <std::size_t Capacity>
+struct FixedText {
+  char data[Capacity];
+  std::size_t size = 0;
+
+  void add(const char* text) {
+    while (*text != '\0' && size + 1 < Capacity) data[size++] = *text++;
+    data[size] = '\0';
+  }
+  template <std::size_t Other>
+  void add(const FixedText<Other>& other) {
+    add(other.data);
+  }
+  void add_hex(std::uintptr_t value) {
+    char digits[2 * sizeof value];
+    int count = 0;
+    do {
+      digits[count++] = "0123456789abcdef"[value & 15];
+      value >>= 4;
+    } while (value != 0);
+    add("0x");
+    while (count > 0 && size + 1 < Capacity) data[size++] = digits[--count];
+    data[size] = '\0';
+  }
+};
+
+// Everything the signal handler needs that would allocate, worked out at install time.
+struct Prepared {
+  FixedText<64> opening;
+  FixedText<4096> report_path;
+  FixedText<4096> log_path;
+  FixedText<4096> program;
+  FixedText<64> system;
+};
+Prepared prepared;
+
+// The handler's working space: never on the (possibly broken) stack, never allocated.
+FixedText<1024> signal_description;
+FixedText<8192> signal_report;
+FixedText<16384> box_setting;
+constexpr std::size_t max_child_environment = 512;
+char* child_environment[max_child_environment];
+
+alignas(16) unsigned char alternate_stack[1 << 16];
+
+constexpr int crash_signals[] = {SIGSEGV, SIGABRT, SIGFPE, SIGILL, SIGBUS};
+
+const char* signal_text(int signal) {
+  switch (signal) {
+    case SIGSEGV: return "SIGSEGV (invalid memory access)";
+    case SIGABRT: return "SIGABRT (the program aborted)";
+    case SIGFPE: return "SIGFPE (arithmetic error)";
+    case SIGILL: return "SIGILL (illegal instruction)";
+    case SIGBUS: return "SIGBUS (bus error)";
+    default: return "unexpected signal";
+  }
+}
+
+bool write_all(int fd, const char* bytes, std::size_t size) {
+  while (size > 0) {
+    const ssize_t written = write(fd, bytes, size);
+    if (written <= 0) return false;
+    bytes += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+// Starts the program again as the error box and waits until the player has closed it.
+void show_box_from_signal(bool report_written) {
+  if (prepared.program.size == 0) return;
+  box_setting.size = 0;
+  box_setting.add(box_variable);
+  box_setting.add("=");
+  box_setting.add(signal_report);
+  if (report_written) {
+    box_setting.add("\n\nGespeichert in ");
+    box_setting.add(prepared.report_path);
+  }
+  std::size_t count = 0;
+  child_environment[count++] = box_setting.data;
+  for (char** entry = environ; entry != nullptr && *entry != nullptr && count + 1 < max_child_environment; ++entry) {
+    child_environment[count++] = *entry;
+  }
+  child_environment[count] = nullptr;
+  char* arguments[] = {prepared.program.data, nullptr};
+  const pid_t child = vfork();
+  if (child == 0) {
+    execve(prepared.program.data, arguments, child_environment);
+    _exit(127);
+  }
+  if (child < 0) return;
+  int status = 0;
+  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
+}
+
+void on_signal(int signal, siginfo_t* info, void*) {
+  const int saved_errno = errno;
+  if (claim_report()) {
+    signal_description.size = 0;
+    signal_description.add("panicked at ");
+    signal_description.add(unknown_place);
+    signal_description.add(":0:0:\nsignal ");
+    signal_description.add(signal_text(signal));
+    if (signal != SIGABRT && info != nullptr) {
+      signal_description.add(" at address ");
+      signal_description.add_hex(reinterpret_cast<std::uintptr_t>(info->si_addr));
+    }
+    signal_report.size = 0;
+    signal_report.add(prepared.opening);
+    signal_report.add("\n\n");
+    signal_report.add(signal_description);
+    signal_report.add("\n\nSystem: ");
+    signal_report.add(prepared.system);
+
+    bool written = false;
+    if (prepared.report_path.size > 0) {
+      const int fd = open(prepared.report_path.data, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+      if (fd >= 0) {
+        written = write_all(fd, signal_report.data, signal_report.size);
+        written = close(fd) == 0 && written;
+      }
+    }
+    // The log's own lock may be held by the crashed code: append to its file directly.
+    if (prepared.log_path.size > 0) {
+      const int fd = open(prepared.log_path.data, O_WRONLY | O_APPEND | O_CLOEXEC);
+      if (fd >= 0) {
+        write_all(fd, "start: stopped: ", 16);
+        write_all(fd, signal_description.data, signal_description.size);
+        write_all(fd, "\n", 1);
+        close(fd);
+      }
+    }
+    show_box_from_signal(written);
+    crash_state.store(reported);
+  }
+  errno = saved_errno;
+  // The default action is back (SA_RESETHAND): it ends the process once this handler returns.
+  raise(signal);
+}
+
+void copy_path(FixedText<4096>& into, const std::optional<std::filesystem::path>& path) {
+  into.size = 0;
+  into.data[0] = '\0';
+  if (path && path->native().size() + 1 < sizeof into.data) into.add(path->c_str());
+}
+
+void install_signal_handlers() {
+  copy_path(prepared.report_path, crash_report_path());
+  copy_path(prepared.log_path, controller_log_path());
+  copy_path(prepared.program, executable_path());
+  prepared.opening.add(std::string(crash_report_opening).c_str());
+  prepared.system.add(std::string(system_names()).c_str());
+
+  stack_t stack{};
+  stack.ss_sp = alternate_stack;
+  stack.ss_size = sizeof alternate_stack;
+  sigaltstack(&stack, nullptr);  // without it a stack overflow is simply not reported
+
+  struct sigaction action {};
+  action.sa_sigaction = on_signal;
+  action.sa_flags = SA_SIGINFO | SA_ONSTACK | SA_RESETHAND;
+  sigemptyset(&action.sa_mask);
+  for (const int signal : crash_signals) sigaction(signal, &action, nullptr);
+}
+
+#endif
+
+}  // namespace
+
+void install_crash_hook() {
+  set_fatal_hook(on_fatal);
+  std::set_terminate(on_terminate);
+#if KV_POSIX_SIGNALS
+  install_signal_handlers();
+#endif
+}
+
+bool show_crash_box_if_asked() {
+  const char* text = std::getenv(box_variable);
+  if (text == nullptr) return false;
+  show_box(text);
+  return true;
+}
+
+}  // namespace korvedan
