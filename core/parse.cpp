@@ -165,6 +165,7 @@ bool free_neighbour(const Cave& cave, Spot spot, std::initializer_list<Dir> orde
 
 Result<Cave> parse_cave(const LevelEntry& level, int players, Difficulty difficulty) {
   if (players != 1 && players != 2) fatal("parse_cave: " + std::to_string(players) + " players");
+  if (static_cast<int>(difficulty) > 2) fatal("parse_cave: difficulty " + std::to_string(static_cast<int>(difficulty)));
   const auto& rows = level.rows;
   if (rows.size() < 3 || char_count(rows[0]) < 3) return Failure{"a cave needs at least 3x3 cells"};
 

@@ -20,6 +20,20 @@ TEST(Cave, OutsideTheGridIsSteelWithNoLastMove) {
   EXPECT_EQ(cell_at(cave, 2, 1), Cell{});
 }
 
+TEST(Cave, NothingLeavesTheGridEvenThroughAnOpenEdge) {
+  Cave cave = make_cave({"#####", "#@ X#", "#  o#", "#####"});
+  set_cell(cave, 0, 1, Cell{});
+  set_cell(cave, 3, 3, Cell{});
+  set_cell(cave, 3, 2, Cell{CellKind::Boulder, 1});
+  tick_single(cave, testing::go(Dir::Left));
+  EXPECT_EQ(cave.diggers[0].x, 0);
+  tick_single(cave, testing::go(Dir::Left));
+  EXPECT_EQ(cave.diggers[0].x, 0);
+  EXPECT_EQ(cell_at(cave, 0, 1).kind, CellKind::Digger);
+  // The boulder fell into the gap in the bottom edge and lands on the outside.
+  EXPECT_EQ(cell_at(cave, 3, 3), (Cell{CellKind::Boulder, 0}));
+}
+
 TEST(Cave, MoveCellEmptiesTheSourceAndMarksTheTarget) {
   Cave cave = make_cave({"#####", "#@ X#", "#####"});
   cave.tick = 7;

@@ -127,6 +127,11 @@ TEST(Parse, TwoPlayersNeedRoomForBothPartners) {
   EXPECT_EQ(error_of({"######", "#@.%%#", "#%%%X#", "######"}, 2), "no room for a second hatch next to the first");
 }
 
+TEST(ParseDeathTest, OnlyOneOrTwoPlayers) {
+  const std::vector<std::string_view> lines = {"#####", "#@ X#", "#####"};
+  EXPECT_DEATH(parse_cave(LevelEntry{"T", lines, 0, 10}, 3, Difficulty::Normal), "3 players");
+}
+
 TEST(Parse, DifficultyScalesTimeAndCreatureSpeed) {
   const std::vector<std::string_view> lines = {"#####", "#@ X#", "#####"};
   auto parsed = [&](std::uint32_t time, Difficulty difficulty) {
