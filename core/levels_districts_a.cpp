@@ -106,6 +106,27 @@ constexpr std::string_view cave_027[] = {
 };
 static_assert(walled_rectangle(cave_027));
 
+// 28: QUARZGANG — a dirt-filled corridor snaking through brick: boulders drop from the ceiling behind the digger, and a pocket right under one is a trap
+constexpr std::string_view cave_028[] = {
+    "##########################",
+    "#%%%%o%%%%o%%%%o%%%%o%%%%#",
+    "#@...........*........*..#",
+    "#%%%%%%*%%*%%%%%%%%%%%%%.#",
+    "#%%o%%%%o%%%%%o%%%%%o%%%.#",
+    "#..........*.............#",
+    "#.%%%%*%%%%%%%%%%%*%%%%%%#",
+    "#.%%o%%%%o%%%o%%%%%o%%%%%#",
+    "#........................#",
+    "#%%%%%*%%%%%%*%%*%%%%%%%.#",
+    "#%%%%o%%%%o%%%%%o%%%%o%%.#",
+    "#........................#",
+    "#.%%%%%*%%*%%%%%%%%*%%%%%#",
+    "#.%%o%%%%o%%%%o%%%%o%%%%%#",
+    "#...........*...........X#",
+    "##########################",
+};
+static_assert(walled_rectangle(cave_028));
+
 // 30: SILBERSCHACHT — push a boulder down each mite's shaft and crush it into silver
 constexpr std::string_view cave_030[] = {
     "#########################",
@@ -133,7 +154,7 @@ const LevelEntry levels_districts_a[27] = {
     {"TIEFKLUFT", cave_025, 6, 1500},
     {"SALZGRUBE", cave_026, 9, 1500},
     {"SCHATTENHALLE", cave_027, 6, 1500},
-    {"QUARZGANG", {}, 8, 1500},
+    {"QUARZGANG", cave_028, 8, 1500},
     {"KOHLESOHLE", {}, 8, 1500},
     {"SILBERSCHACHT", cave_030, 7, 1500},
     {"STEINKAMMER", {}, 8, 1500},
