@@ -23,13 +23,15 @@ constexpr std::array<std::uint32_t, 256> crc_table = [] {
   return table;
 }();
 
+constexpr std::array<std::uint8_t, 8> signature{0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A};
+
 void put_u32_be(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  out.insert(out.end(), {static_cast<std::uint8_t>(v >> 24), static_cast<std::uint8_t>(v >> 16),
-                         static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)});
+  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(v >> shift));
 }
 
 void put_u16_le(std::vector<std::uint8_t>& out, std::uint16_t v) {
-  out.insert(out.end(), {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8)});
+  out.push_back(static_cast<std::uint8_t>(v));
+  out.push_back(static_cast<std::uint8_t>(v >> 8));
 }
 
 void put_chunk(std::vector<std::uint8_t>& out, std::string_view type, std::span<const std::uint8_t> data) {
@@ -60,7 +62,8 @@ std::vector<std::uint8_t> stored_zlib(std::span<const std::uint8_t> raw) {
   const std::size_t blocks = std::max<std::size_t>(1, (raw.size() + stored_block_limit - 1) / stored_block_limit);
   std::vector<std::uint8_t> z;
   z.reserve(2 + blocks * 5 + raw.size() + 4);
-  z.insert(z.end(), {0x78, 0x01});
+  z.push_back(0x78);  // deflate, 32 KiB window, no dictionary
+  z.push_back(0x01);
   // Empty data still needs its one final (empty) block to be a valid stream.
   std::size_t offset = 0;
   for (std::size_t b = 0; b < blocks; ++b) {
@@ -109,13 +112,12 @@ std::vector<std::uint8_t> encode_png(std::uint32_t width, std::uint32_t height,
   if (pixels.size() < std::uint64_t{width} * height) fatal("a picture has width × height pixels");
   const std::vector<std::uint8_t> zlib = stored_zlib(raw_rows(width, height, pixels));
 
-  std::vector<std::uint8_t> png;
-  png.reserve(8 + 25 + 12 + zlib.size() + 12);
-  png.insert(png.end(), {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A});
+  std::vector<std::uint8_t> png(signature.begin(), signature.end());
+  png.reserve(signature.size() + 25 + 12 + zlib.size() + 12);
   std::vector<std::uint8_t> header;
   put_u32_be(header, width);
   put_u32_be(header, height);
-  header.insert(header.end(), {8, 2, 0, 0, 0});  // 8 bits, RGB, deflate, no filter, no interlace
+  for (std::uint8_t byte : {8, 2, 0, 0, 0}) header.push_back(byte);  // 8 bits, RGB, deflate, no filter, no interlace
   put_chunk(png, "IHDR", header);
   put_chunk(png, "IDAT", zlib);
   put_chunk(png, "IEND", {});

@@ -44,17 +44,10 @@ void present_frame(const Canvas& canvas, std::span<std::uint32_t> destination, s
   const std::size_t stride = w;
   std::uint32_t* const out = destination.data();
 
-  // Black everywhere the picture does not reach; the picture itself is written once.
+  // Black above, below and past the frame; the side bars are written with each picture row.
   std::fill(destination.begin() + static_cast<std::ptrdiff_t>(area), destination.end(), 0u);
   std::fill_n(out, std::size_t{layout.top} * stride, 0u);
-  const std::size_t below = std::size_t{layout.top + layout.height} * stride;
-  std::fill(out + below, out + area, 0u);
-  const std::uint32_t right = layout.left + layout.width;
-  for (std::uint32_t j = 0; j < layout.height; ++j) {
-    std::uint32_t* row = out + std::size_t{layout.top + j} * stride;
-    std::fill_n(row, layout.left, 0u);
-    std::fill(row + right, row + w, 0u);
-  }
+  std::fill(out + std::size_t{layout.top + layout.height} * stride, out + area, 0u);
 
   std::vector<std::uint32_t> source_column(layout.width);
   for (std::uint32_t i = 0; i < layout.width; ++i) {
@@ -63,20 +56,24 @@ void present_frame(const Canvas& canvas, std::span<std::uint32_t> destination, s
   }
 
   const std::uint8_t* const bytes = canvas.pixels().data();
+  const std::uint32_t right = layout.left + layout.width;
   std::array<std::uint32_t, Canvas::width> packed_row{};
   std::uint32_t previous_source_row = Canvas::height;  // none yet
   for (std::uint32_t j = 0; j < layout.height; ++j) {
     const auto source_row = static_cast<std::uint32_t>(
         std::min<std::uint64_t>(std::uint64_t{j} * Canvas::height / layout.height, Canvas::height - 1));
-    std::uint32_t* row = out + std::size_t{layout.top + j} * stride + layout.left;
+    std::uint32_t* row = out + std::size_t{layout.top + j} * stride;
     if (source_row == previous_source_row) {
-      std::memcpy(row, row - stride, std::size_t{layout.width} * sizeof(std::uint32_t));
+      // The same canvas row again: one block copy of the whole row above, bars included.
+      std::memcpy(row, row - stride, stride * sizeof(std::uint32_t));
       continue;
     }
     previous_source_row = source_row;
     const std::uint8_t* p = bytes + std::size_t{source_row} * Canvas::row_bytes;
     for (std::uint32_t x = 0; x < Canvas::width; ++x, p += 4) packed_row[x] = packed_pixel({p[0], p[1], p[2]});
-    for (std::uint32_t i = 0; i < layout.width; ++i) row[i] = packed_row[source_column[i]];
+    std::fill_n(row, layout.left, 0u);
+    for (std::uint32_t i = 0; i < layout.width; ++i) row[layout.left + i] = packed_row[source_column[i]];
+    std::fill(row + right, row + w, 0u);
   }
 }
 
