@@ -75,15 +75,20 @@ void run_ticks(benchmark::State& state, const Cave& start) {
   EventList events;
   events.reserve(256);
   const TickInput input{0, 0, Dir::None};
+  std::size_t raised = 0;
   for (auto _ : state) {
     cave = start;
     for (int i = 0; i < ticks_per_round; ++i) {
       events.clear();
       tick_single(cave, input, events);
+      raised += events.size();
     }
     benchmark::DoNotOptimize(cave.cells.data());
   }
   state.SetItemsProcessed(state.iterations() * ticks_per_round);
+  // How busy the cave is: events raised per tick, averaged over a round.
+  state.counters["events_per_tick"] =
+      static_cast<double>(raised) / static_cast<double>(state.iterations() * ticks_per_round);
 }
 
 void BM_TickBusyGreatCave(benchmark::State& state) { run_ticks(state, build(busy_rows())); }
