@@ -127,6 +127,26 @@ constexpr std::string_view cave_028[] = {
 };
 static_assert(walled_rectangle(cave_028));
 
+// 29: KOHLESOHLE — three mine levels with boulder carts standing on crystal pockets, pushed aside in the right order
+constexpr std::string_view cave_029[] = {
+    "###########################",
+    "#@........................#",
+    "#.                       .#",
+    "#.    o o         o o    .#",
+    "#.%%%%*%*%%%%%%%%%*%*%%%%.#",
+    "#.....%.%.........%.%.....#",
+    "#.                       .#",
+    "#.   o o o       o o o   .#",
+    "#.%%%*%*%*%%%%%%%*%*%*%%%.#",
+    "#....%.%.%.......%.%.%....#",
+    "#.                       .#",
+    "#.         o o o         .#",
+    "#.%%%%%%%%%*%*%*%%%%%%%%%.#",
+    "#..........%.%.%.........X#",
+    "###########################",
+};
+static_assert(walled_rectangle(cave_029));
+
 // 30: SILBERSCHACHT — push a boulder down each mite's shaft and crush it into silver
 constexpr std::string_view cave_030[] = {
     "#########################",
@@ -155,7 +175,7 @@ const LevelEntry levels_districts_a[27] = {
     {"SALZGRUBE", cave_026, 9, 1500},
     {"SCHATTENHALLE", cave_027, 6, 1500},
     {"QUARZGANG", cave_028, 8, 1500},
-    {"KOHLESOHLE", {}, 8, 1500},
+    {"KOHLESOHLE", cave_029, 8, 1500},
     {"SILBERSCHACHT", cave_030, 7, 1500},
     {"STEINKAMMER", {}, 8, 1500},
     {"NASSKLUFT", {}, 7, 1500},
