@@ -166,6 +166,27 @@ constexpr std::string_view cave_030[] = {
 };
 static_assert(walled_rectangle(cave_030));
 
+// 31: STEINKAMMER — a sealed stone chamber of crystals, opened by crushing the mite that circles it
+constexpr std::string_view cave_031[] = {
+    "############################",
+    "#@.........................#",
+    "#.........o..oo..o.........#",
+    "#..........................#",
+    "#.......            ....*..#",
+    "#..*.... %%%%%%%%%% .......#",
+    "#....... %........% .......#",
+    "#.....o. %.*..*...% .......#",
+    "#....... %........% .......#",
+    "#....... %...*..*.% .o.....#",
+    "#....... %..*..*..% .......#",
+    "#....... %%%%%%%%%% .......#",
+    "#.......     b      .......#",
+    "#...*......................#",
+    "#.........................X#",
+    "############################",
+};
+static_assert(walled_rectangle(cave_031));
+
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
@@ -177,7 +198,7 @@ const LevelEntry levels_districts_a[27] = {
     {"QUARZGANG", cave_028, 8, 1500},
     {"KOHLESOHLE", cave_029, 8, 1500},
     {"SILBERSCHACHT", cave_030, 7, 1500},
-    {"STEINKAMMER", {}, 8, 1500},
+    {"STEINKAMMER", cave_031, 8, 1500},
     {"NASSKLUFT", {}, 7, 1500},
     {"KOHLEKLUFT", {}, 7, 1500},
     {"ALTGRUND", {}, 5, 1500},
