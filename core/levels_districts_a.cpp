@@ -187,6 +187,25 @@ constexpr std::string_view cave_031[] = {
 };
 static_assert(walled_rectangle(cave_031));
 
+// 32: NASSKLUFT — a brick funnel full of crystals and boulders: pull the dirt plug from below, step aside, and gather what pours into the basin
+constexpr std::string_view cave_032[] = {
+    "##########################",
+    "#@.......................#",
+    "#.......%%%%%%%%%........#",
+    "#.......%*o*o*o*%........#",
+    "#........%o*o*o%......o..#",
+    "#.........%*o*%.......*..#",
+    "#..o.......%.%...........#",
+    "#..*.......% ............#",
+    "#......o...% %....o......#",
+    "#..........% %...........#",
+    "#....%%%%%%% %%%%%%%.....#",
+    "#....%             %.....#",
+    "#....%             .....X#",
+    "##########################",
+};
+static_assert(walled_rectangle(cave_032));
+
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
@@ -199,7 +218,7 @@ const LevelEntry levels_districts_a[27] = {
     {"KOHLESOHLE", cave_029, 8, 1500},
     {"SILBERSCHACHT", cave_030, 7, 1500},
     {"STEINKAMMER", cave_031, 8, 1500},
-    {"NASSKLUFT", {}, 7, 1500},
+    {"NASSKLUFT", cave_032, 7, 1500},
     {"KOHLEKLUFT", {}, 7, 1500},
     {"ALTGRUND", {}, 5, 1500},
     {"DONNERSPALT", {}, 8, 1500},
