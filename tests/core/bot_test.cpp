@@ -39,12 +39,13 @@ TEST(Bot, NextToAnOpenHatchTheOnlyCandidateIsTheStepOut) {
 }
 
 TEST(Bot, TwoWaysToTheSameCellGiveOneCandidate) {
-  // The crystal can be reached straight along the top row or round through the row below;
-  // both leave the digger on the crystal's cell, so only the first counts.
-  const Cave cave = cave_of({"######", "#@.*X#", "#....#", "######"}, 5);
+  // The crystal sits on steel, so it stays put; it can be taken from the left along the top row
+  // or from the right after a walk round the bottom. Both leave the digger on the crystal's
+  // cell, so only the first counts.
+  const Cave cave = cave_of({"#######", "#@..*.#", "#...#.#", "#....X#", "#######"}, 5);
   const std::vector<Candidate> candidates = expand(cave);
   ASSERT_EQ(candidates.size(), 1u);
-  EXPECT_EQ(candidates[0].inputs, (std::vector<TickInput>{bot_input::right, bot_input::right}));
+  EXPECT_EQ(candidates[0].inputs, (std::vector<TickInput>{bot_input::right, bot_input::right, bot_input::right}));
   EXPECT_EQ(candidates[0].state.crystals, 1u);
 }
 
