@@ -206,6 +206,25 @@ constexpr std::string_view cave_032[] = {
 };
 static_assert(walled_rectangle(cave_032));
 
+// 33: KOHLEKLUFT — two mites crawl a long crack; every cell dug beside it widens their range, and boulders above it can crush them
+constexpr std::string_view cave_033[] = {
+    "###########################",
+    "#@..o.....................#",
+    "#......*..................#",
+    "#..   ...o................#",
+    "#....  b ....*..........o.#",
+    "#...*...    ...o.......%%.#",
+    "#........*.    ....*......#",
+    "#...........*.    ...o....#",
+    "#................ b  .....#",
+    "#.o.............*...    ..#",
+    "#.%%..o...............*...#",
+    "#..........o..............#",
+    "#..........%.............X#",
+    "###########################",
+};
+static_assert(walled_rectangle(cave_033));
+
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
@@ -219,7 +238,7 @@ const LevelEntry levels_districts_a[27] = {
     {"SILBERSCHACHT", cave_030, 7, 1500},
     {"STEINKAMMER", cave_031, 8, 1500},
     {"NASSKLUFT", cave_032, 7, 1500},
-    {"KOHLEKLUFT", {}, 7, 1500},
+    {"KOHLEKLUFT", cave_033, 7, 1500},
     {"ALTGRUND", {}, 5, 1500},
     {"DONNERSPALT", {}, 8, 1500},
     {"STEINGANG", {}, 9, 1500},
