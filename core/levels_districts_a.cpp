@@ -225,6 +225,26 @@ constexpr std::string_view cave_033[] = {
 };
 static_assert(walled_rectangle(cave_033));
 
+// 34: ALTGRUND — old workings: three mites roam a chain of galleries whose blind ends hold the crystals
+constexpr std::string_view cave_034[] = {
+    "#########################",
+    "#@....o.................#",
+    "#.......................#",
+    "#..           b       ..#",
+    "#....%.... ..... .%.. ..#",
+    "#.........*..o..* ... ..#",
+    "#................ ... *.#",
+    "#..      b            ..#",
+    "#.. ... ...%.. .........#",
+    "#.. ..o* .....*....o....#",
+    "#.. .... ...............#",
+    "#..            b  *   ..#",
+    "#.....%..... ......%....#",
+    "#...........*..........X#",
+    "#########################",
+};
+static_assert(walled_rectangle(cave_034));
+
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
@@ -239,7 +259,7 @@ const LevelEntry levels_districts_a[27] = {
     {"STEINKAMMER", cave_031, 8, 1500},
     {"NASSKLUFT", cave_032, 7, 1500},
     {"KOHLEKLUFT", cave_033, 7, 1500},
-    {"ALTGRUND", {}, 5, 1500},
+    {"ALTGRUND", cave_034, 5, 1500},
     {"DONNERSPALT", {}, 8, 1500},
     {"STEINGANG", {}, 9, 1500},
     {"SILBERKLUFT", {}, 9, 1500},
