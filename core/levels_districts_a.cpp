@@ -245,6 +245,25 @@ constexpr std::string_view cave_034[] = {
 };
 static_assert(walled_rectangle(cave_034));
 
+// 35: DONNERSPALT — a rift of mite pockets stacked one above another: one boulder sets off a thunder of crushes down the column
+constexpr std::string_view cave_035[] = {
+    "#########################",
+    "#@......................#",
+    "#......o.... %..........#",
+    "#........... %.....o....#",
+    "#...o......%b%.....*....#",
+    "#...*......%.%....%%%...#",
+    "#..%%%.....% %..........#",
+    "#..........%b%..........#",
+    "#..........%.%...o......#",
+    "#......o...% %..........#",
+    "#..........%b%.......*..#",
+    "#..........%.%..........#",
+    "#..........%.%.........X#",
+    "#########################",
+};
+static_assert(walled_rectangle(cave_035));
+
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
@@ -260,7 +279,7 @@ const LevelEntry levels_districts_a[27] = {
     {"NASSKLUFT", cave_032, 7, 1500},
     {"KOHLEKLUFT", cave_033, 7, 1500},
     {"ALTGRUND", cave_034, 5, 1500},
-    {"DONNERSPALT", {}, 8, 1500},
+    {"DONNERSPALT", cave_035, 8, 1500},
     {"STEINGANG", {}, 9, 1500},
     {"SILBERKLUFT", {}, 9, 1500},
     {"SCHATTENSPALT", {}, 7, 1500},
