@@ -1,6 +1,7 @@
 // kvtool show N: a cave as text after some inputs, for designing caves and runs at the terminal.
 #include <iostream>
 
+#include "core/cave_text.hpp"
 #include "core/levels.hpp"
 #include "core/parse.hpp"
 #include "tools/cave_args.hpp"
@@ -9,46 +10,6 @@
 
 namespace korvedan::tool {
 namespace {
-
-// The level letter of a cell; things that only arise in play get letters of their own:
-// blast "!", fuse "f", drop ",", a lit lamp "l", the second digger "2".
-char letter(Cell c) {
-  switch (c.kind) {
-    case CellKind::Empty: return ' ';
-    case CellKind::Dirt: return '.';
-    case CellKind::Brick: return '%';
-    case CellKind::Steel: return '#';
-    case CellKind::Boulder: return 'o';
-    case CellKind::Crystal: return '*';
-    case CellKind::Star: return '+';
-    case CellKind::Nut: return 'n';
-    case CellKind::Bomb: return 'q';
-    case CellKind::Digger: return c.param == 0 ? '@' : '2';
-    case CellKind::Hatch: return 'X';
-    case CellKind::Mite: return 'b';
-    case CellKind::Wisp: return 'm';
-    case CellKind::Gobbler: return 'c';
-    case CellKind::Blast: return '!';
-    case CellKind::Dynamite: return 'd';
-    case CellKind::Fuse: return 'f';
-    case CellKind::Key: return "rgy"[c.param % 3];
-    case CellKind::Door: return "RGY"[c.param % 3];
-    case CellKind::Shifter: return 'W';
-    case CellKind::Moss: return '~';
-    case CellKind::Bigbomb: return 'Q';
-    case CellKind::Ooze: return '^';
-    case CellKind::Drop: return ',';
-    case CellKind::TimedShifter: return 'V';
-    case CellKind::GemWall: return 'E';
-    case CellKind::Lamp: return (c.param & 1) ? 'l' : 'L';
-    case CellKind::Robot: return 'k';
-    case CellKind::Wheel: return 'O';
-    case CellKind::Hidden: return 'I';
-    case CellKind::Switch: return 'S';
-    case CellKind::Acid: return 'A';
-  }
-  return '?';
-}
 
 int run_show(const Args& args) {
   std::optional<std::size_t> index;
@@ -105,7 +66,7 @@ int run_show(const Args& args) {
   std::cout << "\n";
   for (std::int32_t y = 0; y < cave.height; ++y) {
     std::cout << (y < 10 ? "  " : " ") << y << ' ';
-    for (std::int32_t x = 0; x < cave.width; ++x) std::cout << letter(cell_at(cave, x, y));
+    for (std::int32_t x = 0; x < cave.width; ++x) std::cout << cell_letter(cell_at(cave, x, y));
     std::cout << "\n";
   }
   return 0;

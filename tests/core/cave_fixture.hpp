@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/cave.hpp"
+#include "core/cave_text.hpp"
 #include "core/parse.hpp"
 #include "core/tick.hpp"
 
@@ -27,55 +28,9 @@ inline Cave make_cave(std::initializer_list<std::string_view> rows, int players 
   return std::move(result).value();
 }
 
-// The level letters, plus what only play makes: '!' blast, 'f' fuse, ',' drop, 'l' a lit lamp,
-// '2' player 2's digger.
-inline char letter(Cell cell) {
-  switch (cell.kind) {
-    case CellKind::Empty: return ' ';
-    case CellKind::Dirt: return '.';
-    case CellKind::Brick: return '%';
-    case CellKind::Steel: return '#';
-    case CellKind::Boulder: return 'o';
-    case CellKind::Crystal: return '*';
-    case CellKind::Star: return '+';
-    case CellKind::Nut: return 'n';
-    case CellKind::Bomb: return 'q';
-    case CellKind::Bigbomb: return 'Q';
-    case CellKind::Digger: return cell.param == 0 ? '@' : '2';
-    case CellKind::Hatch: return 'X';
-    case CellKind::Mite: return 'b';
-    case CellKind::Wisp: return 'm';
-    case CellKind::Gobbler: return 'c';
-    case CellKind::Blast: return '!';
-    case CellKind::Dynamite: return 'd';
-    case CellKind::Fuse: return 'f';
-    case CellKind::Key: return "rgy"[cell.param % 3];
-    case CellKind::Door: return "RGY"[cell.param % 3];
-    case CellKind::Shifter: return 'W';
-    case CellKind::Moss: return '~';
-    case CellKind::Ooze: return '^';
-    case CellKind::Drop: return ',';
-    case CellKind::TimedShifter: return 'V';
-    case CellKind::GemWall: return 'E';
-    case CellKind::Lamp: return (cell.param & 1) != 0 ? 'l' : 'L';
-    case CellKind::Robot: return 'k';
-    case CellKind::Wheel: return 'O';
-    case CellKind::Hidden: return 'I';
-    case CellKind::Switch: return 'S';
-    case CellKind::Acid: return 'A';
-  }
-  return '?';
-}
+inline char letter(Cell cell) { return cell_letter(cell); }
 
-inline std::vector<std::string> rows_of(const Cave& cave) {
-  std::vector<std::string> rows;
-  for (std::int32_t y = 0; y < cave.height; ++y) {
-    std::string row;
-    for (std::int32_t x = 0; x < cave.width; ++x) row += letter(cell_at(cave, x, y));
-    rows.push_back(row);
-  }
-  return rows;
-}
+inline std::vector<std::string> rows_of(const Cave& cave) { return cave_rows(cave); }
 
 inline std::vector<std::string> rows(std::initializer_list<std::string_view> lines) {
   return {lines.begin(), lines.end()};
