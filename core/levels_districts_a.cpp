@@ -264,6 +264,27 @@ constexpr std::string_view cave_035[] = {
 };
 static_assert(walled_rectangle(cave_035));
 
+// 36: STEINGANG — a corridor of nuts and mites under a row of boulders: drop a boulder to crack a nut, or to crush a mite
+constexpr std::string_view cave_036[] = {
+    "#############################",
+    "#@..........................#",
+    "#...........*...............#",
+    "#..*........................#",
+    "#...................*.......#",
+    "#...........................#",
+    "#.....o.o.o...o.o.o...o.o...#",
+    "#...........................#",
+    "#.    n b n   n b n   n b ..#",
+    "#.%%%%%%%%%%%%%%%%%%%%%%%%..#",
+    "#...........................#",
+    "#..........o..........o.....#",
+    "#....o....%%%........%%%.*..#",
+    "#................o..........#",
+    "#..........................X#",
+    "#############################",
+};
+static_assert(walled_rectangle(cave_036));
+
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
@@ -280,7 +301,7 @@ const LevelEntry levels_districts_a[27] = {
     {"KOHLEKLUFT", cave_033, 7, 1500},
     {"ALTGRUND", cave_034, 5, 1500},
     {"DONNERSPALT", cave_035, 8, 1500},
-    {"STEINGANG", {}, 9, 1500},
+    {"STEINGANG", cave_036, 9, 1500},
     {"SILBERKLUFT", {}, 9, 1500},
     {"SCHATTENSPALT", {}, 7, 1500},
     {"SILBERGRUND", {}, 9, 1500},
