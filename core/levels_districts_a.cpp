@@ -285,6 +285,28 @@ constexpr std::string_view cave_036[] = {
 };
 static_assert(walled_rectangle(cave_036));
 
+// 37: SILBERKLUFT — two columns of nuts in a cleft, each under a single boulder that cracks them one by one as the plugs between are dug
+constexpr std::string_view cave_037[] = {
+    "##########################",
+    "#@.......................#",
+    "#.........%o..o%.........#",
+    "#.........%....%..o......#",
+    "#..*......%n..n%..%......#",
+    "#......o..%....%.........#",
+    "#......%..%n..n%......*..#",
+    "#.........%....%.........#",
+    "#...o.....%n..n%.........#",
+    "#.........%....%.........#",
+    "#...n.....%n..n%....o....#",
+    "#.........%....%.........#",
+    "#.....*...%    %....n....#",
+    "#.........%    %.......o.#",
+    "#.........%%%%%%.........#",
+    "#.......................X#",
+    "##########################",
+};
+static_assert(walled_rectangle(cave_037));
+
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
@@ -302,7 +324,7 @@ const LevelEntry levels_districts_a[27] = {
     {"ALTGRUND", cave_034, 5, 1500},
     {"DONNERSPALT", cave_035, 8, 1500},
     {"STEINGANG", cave_036, 9, 1500},
-    {"SILBERKLUFT", {}, 9, 1500},
+    {"SILBERKLUFT", cave_037, 9, 1500},
     {"SCHATTENSPALT", {}, 7, 1500},
     {"SILBERGRUND", {}, 9, 1500},
     {"DONNERSOHLE", {}, 7, 1500},
