@@ -307,6 +307,27 @@ constexpr std::string_view cave_037[] = {
 };
 static_assert(walled_rectangle(cave_037));
 
+// 38: SCHATTENSPALT — stacks of a boulder on a nut hang over a mite rift: dropped, the nut crushes a mite or the boulder cracks the nut
+constexpr std::string_view cave_038[] = {
+    "#############################",
+    "#@..........................#",
+    "#.................o.........#",
+    "#.*........o................#",
+    "#.........................*.#",
+    "#...........................#",
+    "#...........................#",
+    "#....o...o....o....o...o....#",
+    "#....n...n....n....n...n....#",
+    "#...........................#",
+    "#..      b         b      ..#",
+    "#...........................#",
+    "#.......................o...#",
+    "#..o..........*.............#",
+    "#..........................X#",
+    "#############################",
+};
+static_assert(walled_rectangle(cave_038));
+
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
@@ -325,7 +346,7 @@ const LevelEntry levels_districts_a[27] = {
     {"DONNERSPALT", cave_035, 8, 1500},
     {"STEINGANG", cave_036, 9, 1500},
     {"SILBERKLUFT", cave_037, 9, 1500},
-    {"SCHATTENSPALT", {}, 7, 1500},
+    {"SCHATTENSPALT", cave_038, 7, 1500},
     {"SILBERGRUND", {}, 9, 1500},
     {"DONNERSOHLE", {}, 7, 1500},
     {"SILBERSTOLLEN", {}, 10, 1500},
