@@ -328,6 +328,28 @@ constexpr std::string_view cave_038[] = {
 };
 static_assert(walled_rectangle(cave_038));
 
+// 39: SILBERGRUND — three cages on the ground, a mite, a wisp and a mite, each under a nut and a boulder waiting above a plug
+constexpr std::string_view cave_039[] = {
+    "############################",
+    "#@.........................#",
+    "#..........................#",
+    "#...o.......*...........o..#",
+    "#...*......................#",
+    "#...................*......#",
+    "#........o.......o.........#",
+    "#.......%%%.....%%%........#",
+    "#..........................#",
+    "#....o.......o.......o...*.#",
+    "#....n.......n.......n.....#",
+    "#..........................#",
+    "#.%%% %%%.%%% %%%.%%% %%%..#",
+    "#.%     %.%m    %.%     %..#",
+    "#.%b   *%.%     %.%b   *%..#",
+    "#.%%%%%%%.%%%%%%%.%%%%%%%.X#",
+    "############################",
+};
+static_assert(walled_rectangle(cave_039));
+
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
@@ -347,7 +369,7 @@ const LevelEntry levels_districts_a[27] = {
     {"STEINGANG", cave_036, 9, 1500},
     {"SILBERKLUFT", cave_037, 9, 1500},
     {"SCHATTENSPALT", cave_038, 7, 1500},
-    {"SILBERGRUND", {}, 9, 1500},
+    {"SILBERGRUND", cave_039, 9, 1500},
     {"DONNERSOHLE", {}, 7, 1500},
     {"SILBERSTOLLEN", {}, 10, 1500},
     {"EISENHALLE", {}, 8, 1500},
