@@ -350,6 +350,26 @@ constexpr std::string_view cave_039[] = {
 };
 static_assert(walled_rectangle(cave_039));
 
+// 40: DONNERSOHLE — two staircases of nuts, each cracked step by step by one boulder tumbling down the band a mite patrols
+constexpr std::string_view cave_040[] = {
+    "##########################",
+    "#@.o..................o..#",
+    "#... ................ ...#",
+    "#..n  ......o.......  n..#",
+    "#..%n  ....%%%..... bn%..#",
+    "#...%nb ..........  n%...#",
+    "#....%n .......... n%....#",
+    "#.....%n..........n%.....#",
+    "#......%..........%......#",
+    "#........................#",
+    "#...........*............#",
+    "#...............o........#",
+    "#.....*..o...............#",
+    "#.......................X#",
+    "##########################",
+};
+static_assert(walled_rectangle(cave_040));
+
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
@@ -370,7 +390,7 @@ const LevelEntry levels_districts_a[27] = {
     {"SILBERKLUFT", cave_037, 9, 1500},
     {"SCHATTENSPALT", cave_038, 7, 1500},
     {"SILBERGRUND", cave_039, 9, 1500},
-    {"DONNERSOHLE", {}, 7, 1500},
+    {"DONNERSOHLE", cave_040, 7, 1500},
     {"SILBERSTOLLEN", {}, 10, 1500},
     {"EISENHALLE", {}, 8, 1500},
     {"FUNKENGRUBE", {}, 13, 1500},
