@@ -370,6 +370,27 @@ constexpr std::string_view cave_040[] = {
 };
 static_assert(walled_rectangle(cave_040));
 
+// 41: SILBERSTOLLEN — a wisp and a mite race round a ring tunnel that must be crossed to reach the nuts inside
+constexpr std::string_view cave_041[] = {
+    "###########################",
+    "#@.....o.....o.....o......#",
+    "#........................*#",
+    "#..      m              ..#",
+    "#.. ................... ..#",
+    "#.. ................... ..#",
+    "#.. ...o...o.*.o...o... ..#",
+    "#.. .*...............*. ..#",
+    "#.. ...n...n...n...n... ..#",
+    "#.. ...%...%...%...%... ..#",
+    "#.. .....*.......*..... ..#",
+    "#.. .........*......... ..#",
+    "#..              b      ..#",
+    "#*........................#",
+    "#........................X#",
+    "###########################",
+};
+static_assert(walled_rectangle(cave_041));
+
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
@@ -391,7 +412,7 @@ const LevelEntry levels_districts_a[27] = {
     {"SCHATTENSPALT", cave_038, 7, 1500},
     {"SILBERGRUND", cave_039, 9, 1500},
     {"DONNERSOHLE", cave_040, 7, 1500},
-    {"SILBERSTOLLEN", {}, 10, 1500},
+    {"SILBERSTOLLEN", cave_041, 10, 1500},
     {"EISENHALLE", {}, 8, 1500},
     {"FUNKENGRUBE", {}, 13, 1500},
     {"SCHATTENKAMMER", {}, 9, 1500},
