@@ -391,6 +391,26 @@ constexpr std::string_view cave_041[] = {
 };
 static_assert(walled_rectangle(cave_041));
 
+// 42: EISENHALLE — an open hall of three iron pillars, each topped with a nut and a boulder packed in dirt, while a wisp and two mites roam
+constexpr std::string_view cave_042[] = {
+    "#############################",
+    "#@......................o...#",
+    "#.........o.......*.........#",
+    "#...........................#",
+    "#..                       ..#",
+    "#..                       ..#",
+    "#.*                       ..#",
+    "#..   .o.    .o.    .o.   ..#",
+    "#..   .n.    .n.    .n.   ..#",
+    "#..    %      %      %    *.#",
+    "#..    %      %      %    ..#",
+    "#..    %      %      %    ..#",
+    "#..   b%     m%     b%    ..#",
+    "#..........*.....o.........X#",
+    "#############################",
+};
+static_assert(walled_rectangle(cave_042));
+
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
@@ -413,7 +433,7 @@ const LevelEntry levels_districts_a[27] = {
     {"SILBERGRUND", cave_039, 9, 1500},
     {"DONNERSOHLE", cave_040, 7, 1500},
     {"SILBERSTOLLEN", cave_041, 10, 1500},
-    {"EISENHALLE", {}, 8, 1500},
+    {"EISENHALLE", cave_042, 8, 1500},
     {"FUNKENGRUBE", {}, 13, 1500},
     {"SCHATTENKAMMER", {}, 9, 1500},
     {"KUPFERKLUFT", {}, 8, 1500},
