@@ -411,6 +411,27 @@ constexpr std::string_view cave_042[] = {
 };
 static_assert(walled_rectangle(cave_042));
 
+// 43: FUNKENGRUBE — the red key lies at the bottom of an open pit; red opens the vault with the green key, green the vault of crystals
+constexpr std::string_view cave_043[] = {
+    "#############################",
+    "#@..........................#",
+    "#...o..........*............#",
+    "#...*.......................#",
+    "#...........o...o.......*...#",
+    "#......o.%.........%........#",
+    "#........%         %..o.....#",
+    "#........%         %.......X#",
+    "#.%%%%%%.%         %.%%%%%%%#",
+    "#.%...*%.%*       *%.%..*.o%#",
+    "#.%*...%.%%%     %%%.%.*.*.%#",
+    "#.%.o..R.%         %.G..o..%#",
+    "#.%.o..%.%         %.%..*..%#",
+    "#.%.g.*%.%    o    %.%.*.*.%#",
+    "#.%%%%%%.%  * r *  %.%%%%%%%#",
+    "#############################",
+};
+static_assert(walled_rectangle(cave_043));
+
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
@@ -434,7 +455,7 @@ const LevelEntry levels_districts_a[27] = {
     {"DONNERSOHLE", cave_040, 7, 1500},
     {"SILBERSTOLLEN", cave_041, 10, 1500},
     {"EISENHALLE", cave_042, 8, 1500},
-    {"FUNKENGRUBE", {}, 13, 1500},
+    {"FUNKENGRUBE", cave_043, 13, 1500},
     {"SCHATTENKAMMER", {}, 9, 1500},
     {"KUPFERKLUFT", {}, 8, 1500},
     {"NASSSTOLLEN", {}, 10, 1500},
