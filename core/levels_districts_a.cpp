@@ -432,6 +432,28 @@ constexpr std::string_view cave_043[] = {
 };
 static_assert(walled_rectangle(cave_043));
 
+// 44: SCHATTENKAMMER — the red key lies in a dark chamber where two mites roam, entered only through holes in its roof; red opens the way to the hatch
+constexpr std::string_view cave_044[] = {
+    "############################",
+    "#@.........................#",
+    "#.............o.........o..#",
+    "#..o..........*.........*..#",
+    "#..*.......o....o..........#",
+    "#..........................#",
+    "#......%%%% %%%% %%%%......#",
+    "#......%*          *%......#",
+    "#......%%%        %%%......#",
+    "#....o.%            %....*.#",
+    "#......%   b    b   %o.....#",
+    "#......%            %*.....#",
+    "#......%            %.%%%%%#",
+    "#......% *   r*   * %.%....#",
+    "#......%%%%%%%%%%%%%%.R....#",
+    "#...*.................%...X#",
+    "############################",
+};
+static_assert(walled_rectangle(cave_044));
+
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
@@ -456,7 +478,7 @@ const LevelEntry levels_districts_a[27] = {
     {"SILBERSTOLLEN", cave_041, 10, 1500},
     {"EISENHALLE", cave_042, 8, 1500},
     {"FUNKENGRUBE", cave_043, 13, 1500},
-    {"SCHATTENKAMMER", {}, 9, 1500},
+    {"SCHATTENKAMMER", cave_044, 9, 1500},
     {"KUPFERKLUFT", {}, 8, 1500},
     {"NASSSTOLLEN", {}, 10, 1500},
     {"STEINSPALT", {}, 14, 1500},
