@@ -54,13 +54,19 @@ void Canvas::fill_rect(std::int32_t x, std::int32_t y, std::int32_t w, std::int3
 }
 
 void Canvas::blit(const Sprite& sprite, std::int32_t x, std::int32_t y) {
-  for (std::uint32_t sy = 0; sy < sprite.height; ++sy) {
-    for (std::uint32_t sx = 0; sx < sprite.width; ++sx) {
-      const std::int64_t px = std::int64_t{x} + sx, py = std::int64_t{y} + sy;
-      if (px >= width || py >= height) continue;  // also keeps the sums inside 32 bits
-      if (const auto& c = sprite.at(sx, sy)) {
-        set_pixel(static_cast<std::int32_t>(px), static_cast<std::int32_t>(py), *c);
-      }
+  // Clip the sprite's rectangle once (in 64 bits, so no sum can wrap), then copy row by row.
+  const std::int64_t sx0 = std::max<std::int64_t>(0, -std::int64_t{x});
+  const std::int64_t sy0 = std::max<std::int64_t>(0, -std::int64_t{y});
+  const std::int64_t sx1 = std::min<std::int64_t>(sprite.width, std::int64_t{width} - x);
+  const std::int64_t sy1 = std::min<std::int64_t>(sprite.height, std::int64_t{height} - y);
+  for (std::int64_t sy = sy0; sy < sy1; ++sy) {
+    const std::optional<Rgb>* source = &sprite.pixels[static_cast<std::size_t>(sy * sprite.width + sx0)];
+    std::uint8_t* p = &pixels_[static_cast<std::size_t>(((y + sy) * width + x + sx0) * 4)];
+    for (std::int64_t sx = sx0; sx < sx1; ++sx, ++source, p += 4) {
+      if (!*source) continue;  // transparent: the canvas shows through
+      p[0] = (*source)->r;
+      p[1] = (*source)->g;
+      p[2] = (*source)->b;
     }
   }
 }
