@@ -454,6 +454,26 @@ constexpr std::string_view cave_044[] = {
 };
 static_assert(walled_rectangle(cave_044));
 
+// 45: KUPFERKLUFT — two clefts with nuts lying beside the hammers that hang over them: push each nut under its hammer, then let it fall
+constexpr std::string_view cave_045[] = {
+    "##############################",
+    "#@...........................#",
+    "#.*..........................#",
+    "#.....o.....o.....o.....o....#",
+    "#............................#",
+    "#.   n       n   n       n  .#",
+    "#.%%%%%%%%%%%%%%%%%%%%%%%%%%.#",
+    "#............................#",
+    "#....o.....o.......o.....o...#",
+    "#............................#",
+    "#.     n n           n n    .#",
+    "#.%%%%%%%%%%%%%%%%%%%%%%%%%%.#",
+    "#.............o......o.......#",
+    "#........o....*............*X#",
+    "##############################",
+};
+static_assert(walled_rectangle(cave_045));
+
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
@@ -479,7 +499,7 @@ const LevelEntry levels_districts_a[27] = {
     {"EISENHALLE", cave_042, 8, 1500},
     {"FUNKENGRUBE", cave_043, 13, 1500},
     {"SCHATTENKAMMER", cave_044, 9, 1500},
-    {"KUPFERKLUFT", {}, 8, 1500},
+    {"KUPFERKLUFT", cave_045, 8, 1500},
     {"NASSSTOLLEN", {}, 10, 1500},
     {"STEINSPALT", {}, 14, 1500},
     {"FUNKENSOHLE", {}, 13, 1500},
