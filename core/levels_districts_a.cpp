@@ -474,6 +474,28 @@ constexpr std::string_view cave_045[] = {
 };
 static_assert(walled_rectangle(cave_045));
 
+// 46: NASSSTOLLEN — crystal drips hang over a wet tunnel where a wisp and two mites swim: dig a plug and let them fall
+constexpr std::string_view cave_046[] = {
+    "###########################",
+    "#@........................#",
+    "#..o......................#",
+    "#..*........o.............#",
+    "#.................o....*..#",
+    "#.........................#",
+    "#...%%%..%%%...%%%..%%%...#",
+    "#...%*%..%*%...%*%..%*%...#",
+    "#...%*%..%*%...%*%..%*%...#",
+    "#.........................#",
+    "#.    m              b   .#",
+    "#.            b          .#",
+    "#.%%%%%%%%%%%%%%%%%%%%%%%.#",
+    "#.........................#",
+    "#......o....*.......o.....#",
+    "#........................X#",
+    "###########################",
+};
+static_assert(walled_rectangle(cave_046));
+
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
@@ -500,7 +522,7 @@ const LevelEntry levels_districts_a[27] = {
     {"FUNKENGRUBE", cave_043, 13, 1500},
     {"SCHATTENKAMMER", cave_044, 9, 1500},
     {"KUPFERKLUFT", cave_045, 8, 1500},
-    {"NASSSTOLLEN", {}, 10, 1500},
+    {"NASSSTOLLEN", cave_046, 10, 1500},
     {"STEINSPALT", {}, 14, 1500},
     {"FUNKENSOHLE", {}, 13, 1500},
     {"WURZELKAMMER", {}, 12, 1500},
