@@ -29,6 +29,8 @@ std::string axis_name(Uint8 axis) {
 float axis_value(Sint16 raw) { return std::clamp(static_cast<float>(raw) / 32767.0f, -1.0f, 1.0f); }
 
 std::unique_ptr<SdlGamepads> SdlGamepads::start(std::string& error) {
+  // Pads are read whether or not the window has the focus, like the Pro Controller.
+  SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
   if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
     error = SDL_GetError();
     return nullptr;

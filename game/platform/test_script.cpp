@@ -54,13 +54,13 @@ void push_click(SDL_Window* window) {
 }
 
 void push_finger(SDL_Window* window, const std::vector<std::string>& words) {
-  if (words.size() != 6) fatal("test script: finger down|move|up ID X Y");
+  if (words.size() != 5) fatal("test script: finger down|move|up ID X Y");
   SDL_Event event{};
-  event.type = words[2] == "down" ? SDL_FINGERDOWN : words[2] == "up" ? SDL_FINGERUP : SDL_FINGERMOTION;
+  event.type = words[1] == "down" ? SDL_FINGERDOWN : words[1] == "up" ? SDL_FINGERUP : SDL_FINGERMOTION;
   event.tfinger.touchId = 1;
-  event.tfinger.fingerId = std::stoll(words[3]);
-  event.tfinger.x = std::stof(words[4]);
-  event.tfinger.y = std::stof(words[5]);
+  event.tfinger.fingerId = std::stoll(words[2]);
+  event.tfinger.x = std::stof(words[3]);
+  event.tfinger.y = std::stof(words[4]);
   event.tfinger.pressure = 1;
   event.tfinger.windowID = SDL_GetWindowID(window);
   push(event);
@@ -72,6 +72,16 @@ void push_window_event(SDL_Window* window, Uint8 what) {
   event.window.windowID = SDL_GetWindowID(window);
   event.window.event = what;
   push(event);
+}
+
+// A real invalid memory access; the undefined-behaviour sanitizer would stop it before the
+// processor does.
+#if defined(__GNUC__)
+__attribute__((no_sanitize_undefined))
+#endif
+void store_through_null() {
+  volatile int* nowhere = nullptr;
+  *nowhere = 1;
 }
 
 void print_state(std::uint64_t frame, const Session& session) {
@@ -149,8 +159,7 @@ void TestScript::perform(const Step& step, const ScriptContext& context) {
     for (std::size_t i = 1; i < w.size(); ++i) message += (i > 1 ? " " : "") + w[i];
     fatal(message);
   } else if (command == "segv") {
-    volatile int* nowhere = nullptr;
-    *nowhere = 1;
+    store_through_null();
   } else if (command == "throw") {
     std::thread([] { throw std::runtime_error("thrown on another thread"); }).join();
   } else {

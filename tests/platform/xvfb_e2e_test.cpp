@@ -1,0 +1,168 @@
+// The real program in a real X window: Xvfb as the display, keys from xdotool, screenshots from
+// ImageMagick, compared with the canvas the session draws.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <optional>
+
+#include "tests/platform/game_pictures.hpp"
+#include "tests/platform/game_process.hpp"
+
+namespace korvedan {
+namespace {
+
+using namespace e2e;
+
+#if defined(KV_GAME_BINARY)
+
+bool on_path(const std::string& program) {
+  const char* path = std::getenv("PATH");
+  std::stringstream folders(path != nullptr ? path : "");
+  for (std::string folder; std::getline(folders, folder, ':');) {
+    if (!folder.empty() && access((fs::path(folder) / program).c_str(), X_OK) == 0) return true;
+  }
+  return false;
+}
+
+// A process this test started and must stop, whatever happens to the test.
+struct Started {
+  pid_t pid = -1;
+  ~Started() { stop(); }
+  void stop() {
+    if (pid <= 0) return;
+    kill(pid, SIGTERM);
+    int status = 0;
+    for (int i = 0; i < 100 && waitpid(pid, &status, WNOHANG) == 0; ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    if (waitpid(pid, &status, WNOHANG) == 0) {
+      kill(pid, SIGKILL);
+      waitpid(pid, &status, 0);
+    }
+    pid = -1;
+  }
+};
+
+bool wait_until(const std::function<bool()>& done, double seconds) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return true;
+}
+
+class XvfbGame : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* tool : {"Xvfb", "xdotool", "import", "convert"}) {
+      if (!on_path(tool)) GTEST_SKIP() << tool << " is missing (scripts/setup installs it)";
+    }
+    folder_ = game_folder("xvfb");
+    for (int n = 97; n < 140; ++n) {
+      if (!fs::exists("/tmp/.X11-unix/X" + std::to_string(n)) && !fs::exists("/tmp/.X" + std::to_string(n) + "-lock")) {
+        display_ = ":" + std::to_string(n);
+        socket_ = "/tmp/.X11-unix/X" + std::to_string(n);
+        break;
+      }
+    }
+    ASSERT_FALSE(display_.empty()) << "no free display number";
+    xvfb_.pid = start_process({"Xvfb", display_, "-screen", "0", "1280x800x24", "-nolisten", "tcp"},
+                              base_environment(), folder_, "xvfb");
+    ASSERT_TRUE(wait_until([&] { return fs::exists(socket_); }, 20)) << "Xvfb did not come up";
+  }
+
+  std::vector<std::string> display_environment() const {
+    std::vector<std::string> environment = base_environment();
+    environment.push_back("DISPLAY=" + display_);
+    // Without a session bus, SDL's D-Bus start would launch one through X, and that can hang.
+    environment.push_back("DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/korvedan-test-bus");
+    return environment;
+  }
+
+  // Runs a tool against the display; its standard output.
+  std::string tool(const std::vector<std::string>& argv, const std::string& name) {
+    const pid_t child = start_process(argv, display_environment(), folder_, name);
+    const int status = wait_for(child, 30, argv[0]);
+    EXPECT_TRUE(exited_cleanly(status)) << argv[0] << ": " << read_text(folder_ / (name + ".err"));
+    return read_text(folder_ / (name + ".out"));
+  }
+
+  Picture screenshot(const std::string& name) {
+    tool({"import", "-window", "root", (folder_ / (name + ".png")).string()}, "import-" + name);
+    tool({"convert", (folder_ / (name + ".png")).string(), (folder_ / (name + ".ppm")).string()}, "convert-" + name);
+    return load_ppm(folder_ / (name + ".ppm"));
+  }
+
+  fs::path folder_;
+  std::string display_, socket_;
+  Started xvfb_;
+};
+
+TEST_F(XvfbGame, TheWindowShowsTheTitleThenTheFirstCaveAndEscapeLeaves) {
+  std::vector<std::string> environment = display_environment();
+  environment.push_back("SDL_AUDIODRIVER=dummy");
+  environment.push_back("KORVEDAN_SAVE=" + (folder_ / "save.json").string());
+  Started game;
+  game.pid = start_process({(folder_ / "korvedan").string()}, environment, folder_, "game");
+  const fs::path log = folder_ / "korvedan-controller.txt";
+  const auto logged = [&](const std::string& line) {
+    const std::vector<std::string> lines = read_lines(log);
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+  };
+  ASSERT_TRUE(wait_until([&] { return logged("start: first frame on its way to the screen"); }, 30))
+      << read_text(folder_ / "game.err");
+
+  std::string window;
+  ASSERT_TRUE(wait_until(
+      [&] {
+        std::istringstream found(tool({"xdotool", "search", "--name", "^Korvedan$"}, "search"));
+        return static_cast<bool>(found >> window);
+      },
+      10));
+  const std::string geometry = tool({"xdotool", "getwindowgeometry", window}, "geometry");
+  int x = 0, y = 0, w = 0, h = 0;
+  const std::size_t position = geometry.find("Position: "), extent = geometry.find("Geometry: ");
+  ASSERT_TRUE(position != std::string::npos && extent != std::string::npos) << geometry;
+  ASSERT_EQ(std::sscanf(geometry.c_str() + position, "Position: %d,%d", &x, &y), 2) << geometry;
+  ASSERT_EQ(std::sscanf(geometry.c_str() + extent, "Geometry: %dx%d", &w, &h), 2) << geometry;
+  const auto left = static_cast<std::uint32_t>(std::max(0, x));
+  const auto top = static_cast<std::uint32_t>(std::max(0, y));
+  ASSERT_EQ(w, 960);
+  ASSERT_EQ(h, 600);
+
+  // The title, exactly as the session draws it at some moment of its four-second cycle.
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  const Picture title_shot = crop(screenshot("title"), left, top, 960, 600);
+  double title_match = 0;
+  const Canvas title = best_matching_canvas(Session{Progress{}}, title_shot, 4.0f, title_match);
+  EXPECT_EQ(title_match, 1.0);
+  EXPECT_TRUE(title_shot.pixels == presented(title, 960, 600).pixels);
+
+  // Enter starts the first cave; its picture moves on its own, so most of it must agree.
+  tool({"xdotool", "key", "--window", window, "Return"}, "key-return");
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  const Picture cave_shot = crop(screenshot("cave"), left, top, 960, 600);
+  Session playing{Progress{}};
+  playing.start_cave(0);
+  double cave_match = 0;
+  best_matching_canvas(playing, cave_shot, 2.0f, cave_match);
+  EXPECT_GT(cave_match, 0.9);
+  EXPECT_LT(agreement(sampled_canvas(cave_shot), packed(title)), 0.5);
+
+  // Escape goes back to the title, and Escape there ends the game.
+  tool({"xdotool", "key", "--window", window, "Escape"}, "key-escape-1");
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  tool({"xdotool", "key", "--window", window, "Escape"}, "key-escape-2");
+  const int status = wait_for(game.pid, 20, "the game");
+  game.pid = -1;
+  EXPECT_TRUE(exited_cleanly(status)) << status << " " << read_text(folder_ / "game.err");
+  EXPECT_TRUE(logged("start: leaving by the title"));
+}
+
+#endif
+
+}  // namespace
+}  // namespace korvedan
