@@ -5,6 +5,33 @@ namespace korvedan {
 
 namespace {
 
+// 107: MEISTERSTUECK — the master piece: a shifter box, a mite pocket under a lid of boulders, a wisp on a ring, a bomb over the vault of the red key, and the treasury behind the red door
+constexpr std::string_view cave_107[] = {
+    "########################################",
+    "#@....................d................#",
+    "#..%ooooo%..................ooooooo....#",
+    "#..%ooooo%...%%%%%%%%%%%%%.........%...#",
+    "#............%+..*.+.*..+%.% b   b %...#",
+    "#..%WWWWW%...%.*..+.+..*.%.%       %...#",
+    "#..%     %...%%%%%%R%%%%%%.%%%%%%%%%...#",
+    "#..%     %.............................#",
+    "#..%     %.............................#",
+    "#..%%%.%%%..........*............*.....#",
+    "#......................................#",
+    "#.......o......................q.......#",
+    "#...%%%%..%%%..........................#",
+    "#...%m      %..............%%%%%%%%%...#",
+    "#...% %%%%% %..............%+..r..+%...#",
+    "#...% %%%%% %..............%*.....*%...#",
+    "#.*.%       %.....o...o....%%%%%%%%%...#",
+    "#...%%%%%%%%%..........................#",
+    "#.......................*..........d...#",
+    "#.........*............................#",
+    "#.....................................X#",
+    "########################################",
+};
+static_assert(walled_rectangle(cave_107));
+
 // 108: LETZTE CHANCE — a rack of boulder silos over a row of timed-shifters: all of them must be opened in one run along the plug row before the shifters go dead
 constexpr std::string_view cave_108[] = {
     "############################################",
@@ -188,7 +215,7 @@ const LevelEntry levels_showpieces[13] = {
     {"WANDLUNG", {}, 12, 1500},
     {"IRRLICHTFALLE", {}, 11, 1500},
     {"STAU", {}, 8, 1500},
-    {"MEISTERSTUECK", {}, 44, 3600},
+    {"MEISTERSTUECK", cave_107, 44, 3600},
     {"LETZTE CHANCE", cave_108, 28, 2000},
     {"ADERN", cave_109, 18, 2400},
     {"LAMPENFIEBER", cave_110, 11, 2600},
