@@ -5,6 +5,22 @@ namespace korvedan {
 
 namespace {
 
+// 106: STAU — a jam of three boulders in a tunnel, to be let down through its floor one by one without burying the star beneath
+constexpr std::string_view cave_106[] = {
+    "##########################",
+    "#@.......................#",
+    "#........................#",
+    "#..%%%%%%%%%%%%%%%%%%%%..#",
+    "#..      ooo      *+**%..#",
+    "#..%%%%%%...%%%%%%%%%%%..#",
+    "#............%...........#",
+    "#....*.......%...........#",
+    "#.........+..%...........#",
+    "#............%..........X#",
+    "##########################",
+};
+static_assert(walled_rectangle(cave_106));
+
 // 107: MEISTERSTUECK — the master piece: a shifter box, a mite pocket under a lid of boulders, a wisp on a ring, a bomb over the vault of the red key, and the treasury behind the red door
 constexpr std::string_view cave_107[] = {
     "########################################",
@@ -214,7 +230,7 @@ const LevelEntry levels_showpieces[13] = {
     {"EIN STEIN", {}, 5, 1800},
     {"WANDLUNG", {}, 12, 1500},
     {"IRRLICHTFALLE", {}, 11, 1500},
-    {"STAU", {}, 8, 1500},
+    {"STAU", cave_106, 8, 1500},
     {"MEISTERSTUECK", cave_107, 44, 3600},
     {"LETZTE CHANCE", cave_108, 28, 2000},
     {"ADERN", cave_109, 18, 2400},
