@@ -496,6 +496,27 @@ constexpr std::string_view cave_046[] = {
 };
 static_assert(walled_rectangle(cave_046));
 
+// 47: STEINSPALT — boulders held over two shifter rifts: through one shifter they come out crystals, through two they come out stars
+constexpr std::string_view cave_047[] = {
+    "############################",
+    "#@....%o%..........%o%.....#",
+    "#.....%o%..........%o%.....#",
+    "#.....%o%..........%o%.....#",
+    "#.....%............%.......#",
+    "#.....% %..........% %.....#",
+    "#.....%W%....o.....% %.....#",
+    "#.....% %..........% %.....#",
+    "#.....%W%....n.....%W%...o.#",
+    "#.....% %..o.......% %.....#",
+    "#.....% %..........% %...n.#",
+    "#.....% %..+.......% %.....#",
+    "#..*..% ...........% ......#",
+    "#......%%......*....%%.....#",
+    "#.........................X#",
+    "############################",
+};
+static_assert(walled_rectangle(cave_047));
+
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
@@ -523,7 +544,7 @@ const LevelEntry levels_districts_a[27] = {
     {"SCHATTENKAMMER", cave_044, 9, 1500},
     {"KUPFERKLUFT", cave_045, 8, 1500},
     {"NASSSTOLLEN", cave_046, 10, 1500},
-    {"STEINSPALT", {}, 14, 1500},
+    {"STEINSPALT", cave_047, 14, 1500},
     {"FUNKENSOHLE", {}, 13, 1500},
     {"WURZELKAMMER", {}, 12, 1500},
 };
