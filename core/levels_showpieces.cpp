@@ -5,6 +5,22 @@ namespace korvedan {
 
 namespace {
 
+// 105: IRRLICHTFALLE — a wisp runs round a ring under three boulders; one dropped at the right moment turns it into a star and eight crystals
+constexpr std::string_view cave_105[] = {
+    "########################",
+    "#@.....................#",
+    "#.......o..o...o.....*.#",
+    "#......................#",
+    "#....              ....#",
+    "#.... ............ ....#",
+    "#.... ............ ....#",
+    "#.... m            ....#",
+    "#.*....................#",
+    "#..........*..........X#",
+    "########################",
+};
+static_assert(walled_rectangle(cave_105));
+
 // 106: STAU — a jam of three boulders in a tunnel, to be let down through its floor one by one without burying the star beneath
 constexpr std::string_view cave_106[] = {
     "##########################",
@@ -229,7 +245,7 @@ const LevelEntry levels_showpieces[13] = {
     {"STERNSCHUTZ", {}, 9, 1500},
     {"EIN STEIN", {}, 5, 1800},
     {"WANDLUNG", {}, 12, 1500},
-    {"IRRLICHTFALLE", {}, 11, 1500},
+    {"IRRLICHTFALLE", cave_105, 11, 1500},
     {"STAU", cave_106, 8, 1500},
     {"MEISTERSTUECK", cave_107, 44, 3600},
     {"LETZTE CHANCE", cave_108, 28, 2000},
