@@ -517,6 +517,27 @@ constexpr std::string_view cave_047[] = {
 };
 static_assert(walled_rectangle(cave_047));
 
+// 48: FUNKENSOHLE — two mites run the upper gallery with the red key at its end; below, the red door guards a vault of stars under loose boulders
+constexpr std::string_view cave_048[] = {
+    "#############################",
+    "#@..........................#",
+    "#...........o..o......o.....#",
+    "#...........................#",
+    "#..               b       ..#",
+    "#..     b   n  n         r..#",
+    "#..%%%%%%%%%%%%%%%%%%%%%%%..#",
+    "#...........................#",
+    "#.*.........................#",
+    "#......%%%%%%%%%%%%%%%......#",
+    "#..o...%....o...o....%....*.#",
+    "#......%..o.......o..%......#",
+    "#......R.............%..o...#",
+    "#...*..%.+..+...+..+.%......#",
+    "#......%%%%%%%%%%%%%%%.....X#",
+    "#############################",
+};
+static_assert(walled_rectangle(cave_048));
+
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
@@ -545,7 +566,7 @@ const LevelEntry levels_districts_a[27] = {
     {"KUPFERKLUFT", cave_045, 8, 1500},
     {"NASSSTOLLEN", cave_046, 10, 1500},
     {"STEINSPALT", cave_047, 14, 1500},
-    {"FUNKENSOHLE", {}, 13, 1500},
+    {"FUNKENSOHLE", cave_048, 13, 1500},
     {"WURZELKAMMER", {}, 12, 1500},
 };
 
