@@ -5,6 +5,23 @@ namespace korvedan {
 
 namespace {
 
+// 104: WANDLUNG — six crystals over six shifters: dig out the gallery under the shifters first, then the row above, and every crystal comes down a star
+constexpr std::string_view cave_104[] = {
+    "#########################",
+    "#@......................#",
+    "#.......................#",
+    "#..%%%%%%%%%%%%%%%%%%%..#",
+    "#..%*  *  *   *  *  *%..#",
+    "#.......................#",
+    "#..%W%%W%%W%%%W%%W%%W%..#",
+    "#.......................#",
+    "#..%%%%%%%%%%%%%%%%%%%..#",
+    "#.......................#",
+    "#......................X#",
+    "#########################",
+};
+static_assert(walled_rectangle(cave_104));
+
 // 105: IRRLICHTFALLE — a wisp runs round a ring under three boulders; one dropped at the right moment turns it into a star and eight crystals
 constexpr std::string_view cave_105[] = {
     "########################",
@@ -244,7 +261,7 @@ const LevelEntry levels_showpieces[13] = {
     {"ZWEI TRESORE", {}, 9, 1500},
     {"STERNSCHUTZ", {}, 9, 1500},
     {"EIN STEIN", {}, 5, 1800},
-    {"WANDLUNG", {}, 12, 1500},
+    {"WANDLUNG", cave_104, 12, 1500},
     {"IRRLICHTFALLE", cave_105, 11, 1500},
     {"STAU", cave_106, 8, 1500},
     {"MEISTERSTUECK", cave_107, 44, 3600},
