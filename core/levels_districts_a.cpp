@@ -538,6 +538,29 @@ constexpr std::string_view cave_048[] = {
 };
 static_assert(walled_rectangle(cave_048));
 
+// 49: WURZELKAMMER — root tunnels where mites and a wisp crawl branch round a sealed chamber of stars; the red key waits at the tip of one root
+constexpr std::string_view cave_049[] = {
+    "###############################",
+    "#@............................#",
+    "#............o. .o............#",
+    "#..*...........b...........*..#",
+    "#.............. ..............#",
+    "#.........o.       .o.........#",
+    "#........... ..... ...........#",
+    "#......o.       ..    .o......#",
+    "#........ ..... ..... ........#",
+    "#..... b  ...........  m .....#",
+    "#..... .. ..%%%R%%%.. .. .....#",
+    "#..... .. ..%.....%.. .. .....#",
+    "#...r  .. ..%..o..%.. ..  *...#",
+    "#........ ..%.*.*.%.. ........#",
+    "#........*..%.....%..*........#",
+    "#.*.........%+.+.+%...........#",
+    "#...........%%%%%%%..........X#",
+    "###############################",
+};
+static_assert(walled_rectangle(cave_049));
+
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
@@ -567,7 +590,7 @@ const LevelEntry levels_districts_a[27] = {
     {"NASSSTOLLEN", cave_046, 10, 1500},
     {"STEINSPALT", cave_047, 14, 1500},
     {"FUNKENSOHLE", cave_048, 13, 1500},
-    {"WURZELKAMMER", {}, 12, 1500},
+    {"WURZELKAMMER", cave_049, 12, 1500},
 };
 
 }  // namespace korvedan
