@@ -5,6 +5,24 @@ namespace korvedan {
 
 namespace {
 
+// 103: EIN STEIN — one boulder for five nuts: guided down a staircase of shafts, it cracks them one after another
+constexpr std::string_view cave_103[] = {
+    "##########################",
+    "#@..o....................#",
+    "#........................#",
+    "#...n...............*....#",
+    "#........................#",
+    "#...n     ...............#",
+    "#...%%%%% ...............#",
+    "#........n...............#",
+    "#.....................*..#",
+    "#........n     ..........#",
+    "#........%%%%% ..........#",
+    "#.............n.........X#",
+    "##########################",
+};
+static_assert(walled_rectangle(cave_103));
+
 // 104: WANDLUNG — six crystals over six shifters: dig out the gallery under the shifters first, then the row above, and every crystal comes down a star
 constexpr std::string_view cave_104[] = {
     "#########################",
@@ -260,7 +278,7 @@ static_assert(walled_rectangle(cave_113));
 const LevelEntry levels_showpieces[13] = {
     {"ZWEI TRESORE", {}, 9, 1500},
     {"STERNSCHUTZ", {}, 9, 1500},
-    {"EIN STEIN", {}, 5, 1800},
+    {"EIN STEIN", cave_103, 5, 1800},
     {"WANDLUNG", cave_104, 12, 1500},
     {"IRRLICHTFALLE", cave_105, 11, 1500},
     {"STAU", cave_106, 8, 1500},
