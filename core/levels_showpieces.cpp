@@ -5,6 +5,21 @@ namespace korvedan {
 
 namespace {
 
+// 102: STERNSCHUTZ — four stars in brick cups under boulders: push each boulder aside before opening its cup, or it falls in and smashes the star
+constexpr std::string_view cave_102[] = {
+    "########################",
+    "#@.....................#",
+    "#....................*.#",
+    "#...o....o....o....o...#",
+    "#..%....%....%....%....#",
+    "#..%+%..%+%..%+%..%+%..#",
+    "#..%%%..%%%..%%%..%%%..#",
+    "#.*....................#",
+    "#.....................X#",
+    "########################",
+};
+static_assert(walled_rectangle(cave_102));
+
 // 103: EIN STEIN — one boulder for five nuts: guided down a staircase of shafts, it cracks them one after another
 constexpr std::string_view cave_103[] = {
     "##########################",
@@ -277,7 +292,7 @@ static_assert(walled_rectangle(cave_113));
 
 const LevelEntry levels_showpieces[13] = {
     {"ZWEI TRESORE", {}, 9, 1500},
-    {"STERNSCHUTZ", {}, 9, 1500},
+    {"STERNSCHUTZ", cave_102, 9, 1500},
     {"EIN STEIN", cave_103, 5, 1800},
     {"WANDLUNG", cave_104, 12, 1500},
     {"IRRLICHTFALLE", cave_105, 11, 1500},
