@@ -5,6 +5,23 @@ namespace korvedan {
 
 namespace {
 
+// 101: ZWEI TRESORE — two safes of stars and one stick of dynamite: lit in the gap between them, it opens both
+constexpr std::string_view cave_101[] = {
+    "##########################",
+    "#@.......................#",
+    "#.......o.....o..........#",
+    "#.....%%%%%.%%%%%........#",
+    "#.....%...%.%...%.....*..#",
+    "#.....%...%.%...%........#",
+    "#.....%+.+%.%+.+%........#",
+    "#.....%%%%%.%%%%%........#",
+    "#...................o....#",
+    "#..d................*....#",
+    "#.......................X#",
+    "##########################",
+};
+static_assert(walled_rectangle(cave_101));
+
 // 102: STERNSCHUTZ — four stars in brick cups under boulders: push each boulder aside before opening its cup, or it falls in and smashes the star
 constexpr std::string_view cave_102[] = {
     "########################",
@@ -291,7 +308,7 @@ static_assert(walled_rectangle(cave_113));
 }  // namespace
 
 const LevelEntry levels_showpieces[13] = {
-    {"ZWEI TRESORE", {}, 9, 1500},
+    {"ZWEI TRESORE", cave_101, 9, 1500},
     {"STERNSCHUTZ", cave_102, 9, 1500},
     {"EIN STEIN", cave_103, 5, 1800},
     {"WANDLUNG", cave_104, 12, 1500},
