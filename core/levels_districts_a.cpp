@@ -5,7 +5,7 @@ namespace korvedan {
 
 namespace {
 
-// 23: FUNKENSPALT — a stack of boulders and crystals in a narrow rift, to be taken through its windows from the top down
+// 23: FUNKENSPALT — a rift stacked with boulders and crystals, emptied through its windows from the top down
 constexpr std::string_view cave_023[] = {
     "########################",
     "#@.....................#",
@@ -25,7 +25,7 @@ constexpr std::string_view cave_023[] = {
 };
 static_assert(walled_rectangle(cave_023));
 
-// 24: NEBELSTOLLEN — three brick tunnels in a zig-zag, each blocked by boulders that must be pushed into the pits in its floor
+// 24: NEBELSTOLLEN — three brick tunnels in a zig-zag, cleared by pushing their boulders into floor pits
 constexpr std::string_view cave_024[] = {
     "##########################",
     "#%%%%%%%%%%%%%%%%%%%%%%%%#",
@@ -46,7 +46,7 @@ constexpr std::string_view cave_024[] = {
 };
 static_assert(walled_rectangle(cave_024));
 
-// 25: TIEFKLUFT — a brick cleft with boulders in its wall niches: dug from below it is safe, from above the boulders follow
+// 25: TIEFKLUFT — a cleft with boulders in its wall niches: safe dug from below, deadly from above
 constexpr std::string_view cave_025[] = {
     "########################",
     "#@.....................#",
@@ -66,7 +66,7 @@ constexpr std::string_view cave_025[] = {
 };
 static_assert(walled_rectangle(cave_025));
 
-// 26: SALZGRUBE — a pyramid of salt crystals and boulders in an open pit, to be mined without being buried
+// 26: SALZGRUBE — a pyramid of crystals and boulders in an open pit, mined without being buried
 constexpr std::string_view cave_026[] = {
     "########################",
     "#@.....................#",
@@ -85,7 +85,7 @@ constexpr std::string_view cave_026[] = {
 };
 static_assert(walled_rectangle(cave_026));
 
-// 27: SCHATTENHALLE — a hall under a ceiling of boulders, with a crystal seam in the ceiling that is safe to mine only sideways
+// 27: SCHATTENHALLE — a hall under a ceiling of boulders, its crystal seam safe to mine only sideways
 constexpr std::string_view cave_027[] = {
     "###########################",
     "#@........................#",
@@ -106,7 +106,7 @@ constexpr std::string_view cave_027[] = {
 };
 static_assert(walled_rectangle(cave_027));
 
-// 28: QUARZGANG — a dirt-filled corridor snaking through brick: boulders drop from the ceiling behind the digger, and a pocket right under one is a trap
+// 28: QUARZGANG — a dirt corridor snaking through brick, boulders dropping from its ceiling behind the digger
 constexpr std::string_view cave_028[] = {
     "##########################",
     "#%%%%o%%%%o%%%%o%%%%o%%%%#",
@@ -127,7 +127,7 @@ constexpr std::string_view cave_028[] = {
 };
 static_assert(walled_rectangle(cave_028));
 
-// 29: KOHLESOHLE — three mine levels with boulder carts standing on crystal pockets, pushed aside in the right order
+// 29: KOHLESOHLE — three mine levels of boulder carts on crystal pockets, pushed aside in the right order
 constexpr std::string_view cave_029[] = {
     "###########################",
     "#@........................#",
@@ -147,7 +147,7 @@ constexpr std::string_view cave_029[] = {
 };
 static_assert(walled_rectangle(cave_029));
 
-// 30: SILBERSCHACHT — push a boulder down each mite's shaft and crush it into silver
+// 30: SILBERSCHACHT — push a boulder down a mite's shaft and crush it into silver
 constexpr std::string_view cave_030[] = {
     "#########################",
     "#@......................#",
@@ -166,7 +166,7 @@ constexpr std::string_view cave_030[] = {
 };
 static_assert(walled_rectangle(cave_030));
 
-// 31: STEINKAMMER — a sealed stone chamber of crystals, opened by crushing the mite that circles it
+// 31: STEINKAMMER — a sealed chamber of crystals, opened by crushing the mite that circles it
 constexpr std::string_view cave_031[] = {
     "############################",
     "#@.........................#",
@@ -187,7 +187,7 @@ constexpr std::string_view cave_031[] = {
 };
 static_assert(walled_rectangle(cave_031));
 
-// 32: NASSKLUFT — a brick funnel full of crystals and boulders: pull the dirt plug from below, step aside, and gather what pours into the basin
+// 32: NASSKLUFT — a plugged funnel of crystals and boulders: pull the plug from below, gather what pours out
 constexpr std::string_view cave_032[] = {
     "##########################",
     "#@.......................#",
@@ -206,7 +206,7 @@ constexpr std::string_view cave_032[] = {
 };
 static_assert(walled_rectangle(cave_032));
 
-// 33: KOHLEKLUFT — two mites crawl a long crack; every cell dug beside it widens their range, and boulders above it can crush them
+// 33: KOHLEKLUFT — two mites crawl a long crack; every cell dug beside it widens their range
 constexpr std::string_view cave_033[] = {
     "###########################",
     "#@..o.....................#",
@@ -225,7 +225,7 @@ constexpr std::string_view cave_033[] = {
 };
 static_assert(walled_rectangle(cave_033));
 
-// 34: ALTGRUND — old workings: three mites roam a chain of galleries whose blind ends hold the crystals
+// 34: ALTGRUND — old workings: three mites roam galleries whose blind ends hold the crystals
 constexpr std::string_view cave_034[] = {
     "#########################",
     "#@....o.................#",
@@ -245,7 +245,7 @@ constexpr std::string_view cave_034[] = {
 };
 static_assert(walled_rectangle(cave_034));
 
-// 35: DONNERSPALT — a rift of mite pockets stacked one above another: one boulder sets off a thunder of crushes down the column
+// 35: DONNERSPALT — a rift of stacked mite pockets: one boulder sets off a thunder of crushes down the column
 constexpr std::string_view cave_035[] = {
     "#########################",
     "#@......................#",
@@ -264,7 +264,7 @@ constexpr std::string_view cave_035[] = {
 };
 static_assert(walled_rectangle(cave_035));
 
-// 36: STEINGANG — a corridor of nuts and mites under a row of boulders: drop a boulder to crack a nut, or to crush a mite
+// 36: STEINGANG — a corridor of nuts and mites under a row of boulders: crack a nut or crush a mite
 constexpr std::string_view cave_036[] = {
     "#############################",
     "#@..........................#",
@@ -285,7 +285,7 @@ constexpr std::string_view cave_036[] = {
 };
 static_assert(walled_rectangle(cave_036));
 
-// 37: SILBERKLUFT — two columns of nuts in a cleft, each under a single boulder that cracks them one by one as the plugs between are dug
+// 37: SILBERKLUFT — two columns of nuts in a cleft, each cracked one by one by the single boulder above it
 constexpr std::string_view cave_037[] = {
     "##########################",
     "#@.......................#",
@@ -307,7 +307,7 @@ constexpr std::string_view cave_037[] = {
 };
 static_assert(walled_rectangle(cave_037));
 
-// 38: SCHATTENSPALT — stacks of a boulder on a nut hang over a mite rift: dropped, the nut crushes a mite or the boulder cracks the nut
+// 38: SCHATTENSPALT — boulder-and-nut stacks over a mite rift: the nut crushes a mite or the boulder cracks the nut
 constexpr std::string_view cave_038[] = {
     "#############################",
     "#@..........................#",
@@ -328,7 +328,7 @@ constexpr std::string_view cave_038[] = {
 };
 static_assert(walled_rectangle(cave_038));
 
-// 39: SILBERGRUND — three cages on the ground, a mite, a wisp and a mite, each under a nut and a boulder waiting above a plug
+// 39: SILBERGRUND — three creature cages on the ground, each under a nut and a boulder waiting above a plug
 constexpr std::string_view cave_039[] = {
     "############################",
     "#@.........................#",
@@ -350,7 +350,7 @@ constexpr std::string_view cave_039[] = {
 };
 static_assert(walled_rectangle(cave_039));
 
-// 40: DONNERSOHLE — two staircases of nuts, each cracked step by step by one boulder tumbling down the band a mite patrols
+// 40: DONNERSOHLE — two staircases of nuts, cracked step by step by a boulder tumbling down a mite's band
 constexpr std::string_view cave_040[] = {
     "##########################",
     "#@.o..................o..#",
@@ -391,7 +391,7 @@ constexpr std::string_view cave_041[] = {
 };
 static_assert(walled_rectangle(cave_041));
 
-// 42: EISENHALLE — an open hall of three iron pillars, each topped with a nut and a boulder packed in dirt, while a wisp and two mites roam
+// 42: EISENHALLE — an open hall of pillars topped with nuts and boulders, while a wisp and two mites roam
 constexpr std::string_view cave_042[] = {
     "#############################",
     "#@......................o...#",
@@ -411,7 +411,7 @@ constexpr std::string_view cave_042[] = {
 };
 static_assert(walled_rectangle(cave_042));
 
-// 43: FUNKENGRUBE — the red key lies at the bottom of an open pit; red opens the vault with the green key, green the vault of crystals
+// 43: FUNKENGRUBE — the red key at the bottom of a pit opens the green key's vault; green opens the crystals
 constexpr std::string_view cave_043[] = {
     "#############################",
     "#@..........................#",
@@ -432,7 +432,7 @@ constexpr std::string_view cave_043[] = {
 };
 static_assert(walled_rectangle(cave_043));
 
-// 44: SCHATTENKAMMER — the red key lies in a dark chamber where two mites roam, entered only through holes in its roof; red opens the way to the hatch
+// 44: SCHATTENKAMMER — the red key lies in a dark mite chamber entered through its roof; red opens the hatch
 constexpr std::string_view cave_044[] = {
     "############################",
     "#@.........................#",
@@ -454,7 +454,7 @@ constexpr std::string_view cave_044[] = {
 };
 static_assert(walled_rectangle(cave_044));
 
-// 45: KUPFERKLUFT — two clefts with nuts lying beside the hammers that hang over them: push each nut under its hammer, then let it fall
+// 45: KUPFERKLUFT — two clefts: push each nut under the hammer hanging over it, then let the hammer fall
 constexpr std::string_view cave_045[] = {
     "##############################",
     "#@...........................#",
@@ -474,7 +474,7 @@ constexpr std::string_view cave_045[] = {
 };
 static_assert(walled_rectangle(cave_045));
 
-// 46: NASSSTOLLEN — crystal drips hang over a wet tunnel where a wisp and two mites swim: dig a plug and let them fall
+// 46: NASSSTOLLEN — crystal drips over a wet tunnel where a wisp and two mites swim: dig a plug, let them fall
 constexpr std::string_view cave_046[] = {
     "###########################",
     "#@........................#",
@@ -496,7 +496,7 @@ constexpr std::string_view cave_046[] = {
 };
 static_assert(walled_rectangle(cave_046));
 
-// 47: STEINSPALT — boulders held over two shifter rifts: through one shifter they come out crystals, through two they come out stars
+// 47: STEINSPALT — boulders fed into shifter rifts: one shifter makes crystals, two make stars
 constexpr std::string_view cave_047[] = {
     "############################",
     "#@....%o%..........%o%.....#",
@@ -517,7 +517,7 @@ constexpr std::string_view cave_047[] = {
 };
 static_assert(walled_rectangle(cave_047));
 
-// 48: FUNKENSOHLE — two mites run the upper gallery with the red key at its end; below, the red door guards a vault of stars under loose boulders
+// 48: FUNKENSOHLE — a mite gallery holds the red key; below, the red door guards stars under loose boulders
 constexpr std::string_view cave_048[] = {
     "#############################",
     "#@..........................#",
@@ -538,7 +538,7 @@ constexpr std::string_view cave_048[] = {
 };
 static_assert(walled_rectangle(cave_048));
 
-// 49: WURZELKAMMER — root tunnels where mites and a wisp crawl branch round a sealed chamber of stars; the red key waits at the tip of one root
+// 49: WURZELKAMMER — root tunnels of mites and a wisp around a sealed chamber of stars; the red key at a root tip
 constexpr std::string_view cave_049[] = {
     "###############################",
     "#@............................#",
