@@ -5,6 +5,28 @@ namespace korvedan {
 
 namespace {
 
+// 50: SALZFLOEZ — three salt seams sealed in brick strata; open each from its end, or the boulder in the seam above falls on its star
+constexpr std::string_view cave_050[] = {
+    "#############################",
+    "#@..d.......o.....o...d.....#",
+    "#.....o..*.........o........#",
+    "#...%%%%%%%%%%%%%%%%%%%%%...#",
+    "#...%*+*              o %...#",
+    "#...%%%%%%%%%%%%%%%%%%%%%...#",
+    "#............d............*.#",
+    "#...%%%%%%%%%%%%%%%%%%%%%...#",
+    "#...% o              *+*%...#",
+    "#...%%%%%%%%%%%%%%%%%%%%%...#",
+    "#.*.....................d...#",
+    "#...%%%%%%%%%%%%%%%%%%%%%...#",
+    "#...%*+*              o %...#",
+    "#...%%%%%%%%%%%%%%%%%%%%%...#",
+    "#..o....o....*...o.....o....#",
+    "#..........................X#",
+    "#############################",
+};
+static_assert(walled_rectangle(cave_050));
+
 // 60: SCHATTENKLUFT — stars sleep in steel-backed niches along a brick cleft; blast them open from inside
 constexpr std::string_view cave_060[] = {
     "#############################",
@@ -29,7 +51,7 @@ static_assert(walled_rectangle(cave_060));
 }  // namespace
 
 const LevelEntry levels_districts_b[26] = {
-    {"SALZFLOEZ", {}, 12, 1500},
+    {"SALZFLOEZ", cave_050, 12, 1500},
     {"NASSSPALT", {}, 22, 1500},
     {"NEBELSOHLE", {}, 14, 1500},
     {"EISENKLUFT", {}, 13, 1500},
