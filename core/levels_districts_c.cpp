@@ -53,6 +53,29 @@ constexpr std::string_view cave_078[] = {
 };
 static_assert(walled_rectangle(cave_078));
 
+// 80: KOHLEKESSEL — a brick cauldron heaped with coal and crystals under a steel lid; blast its bottom and let it pour into the dripping fire pit
+constexpr std::string_view cave_080[] = {
+    "##################################",
+    "#@......d...o...........o........#",
+    "#...*......................*.*...#",
+    "#................................#",
+    "#......####################......#",
+    "#......%o*+o*o* o**o*o*+*o%......#",
+    "#.*.....%*o*+o**o*o+*o*o*%.......#",
+    "#........%o*o**+*o*o*o*o%.....*..#",
+    "#..o......%*o*o+o*o+o*o%.........#",
+    "#..........%*o*+**+o**%.......o..#",
+    "#..*......^^%%%%%%%%%%^^.........#",
+    "#.........              .....*...#",
+    "#...d.....              .........#",
+    "#.........              ..o......#",
+    "#....*.........................*.#",
+    "#......o................*........#",
+    "#..*...........*....o.......d...X#",
+    "##################################",
+};
+static_assert(walled_rectangle(cave_080));
+
 // 100: EISENSOHLE — iron floors part four mine levels; blast the plugs, cross the dripping galleries, unlock the bottom
 constexpr std::string_view cave_100[] = {
     "######################################",
@@ -86,7 +109,7 @@ const LevelEntry levels_districts_c[25] = {
     {"FUNKENKAMMER", {}, 35, 1500},
     {"FUNKENSTOLLEN", cave_078, 30, 1500},
     {"NASSGANG", {}, 16, 1500},
-    {"KOHLEKESSEL", {}, 22, 1500},
+    {"KOHLEKESSEL", cave_080, 22, 1500},
     {"SALZHALLE", {}, 31, 1500},
     {"KALTKLUFT", {}, 25, 1500},
     {"SALZGANG", {}, 33, 1500},
