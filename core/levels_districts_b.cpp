@@ -27,6 +27,28 @@ constexpr std::string_view cave_050[] = {
 };
 static_assert(walled_rectangle(cave_050));
 
+// 51: NASSSPALT — two rifts packed with stars under a boulder cap over a pool; blast the cap first, or the boulder smashes the stars on the way down
+constexpr std::string_view cave_051[] = {
+    "#############################",
+    "#@..d..........o......d.....#",
+    "#.....o..%.%.......%.%..o...#",
+    "#.*......%o%...*...%o%......#",
+    "#........%+%.......%+%......#",
+    "#..o.....%*%...o...%*%......#",
+    "#........%*%.......%*%...*..#",
+    "#....*...%+%.......%+%......#",
+    "#........%*%...d...%*%...o..#",
+    "#..o.....%*%.......%*%......#",
+    "#........%+%...*...%+%......#",
+    "#......o.%*%.......%*%.o....#",
+    "#........%%%.......%%%......#",
+    "#.....o               ......#",
+    "#....*.               ...*..#",
+    "#..........................X#",
+    "#############################",
+};
+static_assert(walled_rectangle(cave_051));
+
 // 60: SCHATTENKLUFT — stars sleep in steel-backed niches along a brick cleft; blast them open from inside
 constexpr std::string_view cave_060[] = {
     "#############################",
@@ -52,7 +74,7 @@ static_assert(walled_rectangle(cave_060));
 
 const LevelEntry levels_districts_b[26] = {
     {"SALZFLOEZ", cave_050, 12, 1500},
-    {"NASSSPALT", {}, 22, 1500},
+    {"NASSSPALT", cave_051, 22, 1500},
     {"NEBELSOHLE", {}, 14, 1500},
     {"EISENKLUFT", {}, 13, 1500},
     {"TIEFKESSEL", {}, 17, 1500},
