@@ -49,6 +49,28 @@ constexpr std::string_view cave_051[] = {
 };
 static_assert(walled_rectangle(cave_051));
 
+// 52: NEBELSOHLE — four hoppers over a fog band of shifters: boulders come out crystals, crystals stars, stars boulders; the nuts drop through a plain hole
+constexpr std::string_view cave_052[] = {
+    "############################",
+    "#@.....o............o......#",
+    "#..%.%...%.%....%.%...%.%..#",
+    "#..%o%...%.%..o.%.%...%o%..#",
+    "#..%o%...%*%....%.%...%n%.o#",
+    "#..%o%...%*%....%+%...%o%..#",
+    "#..%o%...%*%....%+%...%n%..#",
+    "#..........................#",
+    "#.%%W%%%%%W%%%%%%W%%%%% %%.#",
+    "#.                        .#",
+    "#..........................#",
+    "#..........o............*..#",
+    "#.*..o............o........#",
+    "#............*.............#",
+    "#......*............o......#",
+    "#.........................X#",
+    "############################",
+};
+static_assert(walled_rectangle(cave_052));
+
 // 60: SCHATTENKLUFT — stars sleep in steel-backed niches along a brick cleft; blast them open from inside
 constexpr std::string_view cave_060[] = {
     "#############################",
@@ -75,7 +97,7 @@ static_assert(walled_rectangle(cave_060));
 const LevelEntry levels_districts_b[26] = {
     {"SALZFLOEZ", cave_050, 12, 1500},
     {"NASSSPALT", cave_051, 22, 1500},
-    {"NEBELSOHLE", {}, 14, 1500},
+    {"NEBELSOHLE", cave_052, 14, 1500},
     {"EISENKLUFT", {}, 13, 1500},
     {"TIEFKESSEL", {}, 17, 1500},
     {"EISENSPALT", {}, 28, 1500},
