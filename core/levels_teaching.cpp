@@ -214,6 +214,27 @@ constexpr std::string_view cave_009[] = {
 };
 static_assert(walled_rectangle(cave_009));
 
+// 10: MILBENNEST — a hollow full of mites; boulders pushed down its chimneys crush them
+constexpr std::string_view cave_010[] = {
+    "##############################",
+    "#@...........................#",
+    "#...*.......o............*...#",
+    "#............................#",
+    "#.....o ......o .....o ......#",
+    "#...... ....... ...... ....o.#",
+    "#.o.... ...*... ...... ......#",
+    "#...... ....... ...... ......#",
+    "#...... ....... ...... ......#",
+    "#...b                    b...#",
+    "#..        .*.**.*.        ..#",
+    "#..        ........        ..#",
+    "#....                    ....#",
+    "#....... b          b .......#",
+    "#...........................X#",
+    "##############################",
+};
+static_assert(walled_rectangle(cave_010));
+
 // 11: FALLGRUBE
 constexpr std::string_view cave_011[] = {
     "##########################",
@@ -396,7 +417,7 @@ const LevelEntry levels_teaching[22] = {
     {"ENGSTELLE", cave_007, 9, 2200},
     {"DER TIEFE SCHACHT", cave_008, 20, 3000},
     {"KRISTALLKAMMER", cave_009, 14, 1800},
-    {"MILBENNEST", {}, 8, 2000},
+    {"MILBENNEST", cave_010, 8, 2000},
     {"FALLGRUBE", cave_011, 10, 2000},
     {"IRRGARTEN", cave_012, 6, 2200},
     {"STEINSCHLAG", cave_013, 8, 2200},
