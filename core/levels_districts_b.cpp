@@ -71,6 +71,29 @@ constexpr std::string_view cave_052[] = {
 };
 static_assert(walled_rectangle(cave_052));
 
+// 53: EISENKLUFT — a mite shuttles in each of two iron shafts: push boulders in to crush them, a bomb to crack the red key's box at the foot
+constexpr std::string_view cave_053[] = {
+    "##############################",
+    "#@.......o q..q...o o........#",
+    "#........# #......# #........#",
+    "#...*....# #......# #........#",
+    "#........# #......# #.....*..#",
+    "#........# #......# #........#",
+    "#..o.....#b#......# #........#",
+    "#........# #......# #........#",
+    "#........# #......#b#....o...#",
+    "#........# #..o...# #........#",
+    "#........# #......# #........#",
+    "#........# #......# #......o.#",
+    "#........#%#......###.%%%%%..#",
+    "#........#r#......###.%+++%..#",
+    "#.....o..###..*.......%%R%%..#",
+    "#............................#",
+    "#................o..........X#",
+    "##############################",
+};
+static_assert(walled_rectangle(cave_053));
+
 // 60: SCHATTENKLUFT — stars sleep in steel-backed niches along a brick cleft; blast them open from inside
 constexpr std::string_view cave_060[] = {
     "#############################",
@@ -98,7 +121,7 @@ const LevelEntry levels_districts_b[26] = {
     {"SALZFLOEZ", cave_050, 12, 1500},
     {"NASSSPALT", cave_051, 22, 1500},
     {"NEBELSOHLE", cave_052, 14, 1500},
-    {"EISENKLUFT", {}, 13, 1500},
+    {"EISENKLUFT", cave_053, 13, 1500},
     {"TIEFKESSEL", {}, 17, 1500},
     {"EISENSPALT", {}, 28, 1500},
     {"KUPFERKAMMER", {}, 25, 1500},
