@@ -33,6 +33,7 @@ App::App(AppParts parts)
       sprites_(std::move(parts.sprites)),
       pro_pads_(std::move(parts.pro_pads)),
       gamepads_(std::move(parts.gamepads)),
+      start_time_(parts.start_time),
       last_frame_(parts.start_time),
       next_frame_(parts.start_time),
       frame_ticks_(static_cast<std::uint64_t>(std::llround(static_cast<double>(SDL_GetPerformanceFrequency()) *
@@ -64,6 +65,9 @@ void App::handle(const SDL_Event& event) {
     log_start("the window was closed");
     running_ = false;
     return;
+  }
+  if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED && surface_) {
+    surface_->contents_lost();
   }
   if (gamepads_) gamepads_->on_event(event);
   if (feed_input_event(input_, event, window_) == InputEventKind::Player) start_sound_once();
@@ -143,9 +147,10 @@ void App::frame() {
   surface_->show(canvas_);
   const std::uint64_t done = SDL_GetPerformanceCounter();
   if (log_frame_times_) {
-    std::fprintf(stderr, "frame %llu draw %.3f present %.3f total %.3f ms\n",
-                 static_cast<unsigned long long>(frames_drawn_), milliseconds(presented_from - drawn_from),
-                 milliseconds(done - presented_from), milliseconds(done - now));
+    std::fprintf(stderr, "frame %llu at %.3f s: draw %.3f present %.3f total %.3f ms\n",
+                 static_cast<unsigned long long>(frames_drawn_), milliseconds(now - start_time_) / 1000.0,
+                 milliseconds(presented_from - drawn_from), milliseconds(done - presented_from),
+                 milliseconds(done - now));
   }
   ++frames_drawn_;
 }

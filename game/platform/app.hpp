@@ -63,6 +63,7 @@ class App {
   AudioOutput sound_;
   SDL_Window* window_ = nullptr;
   std::optional<WindowFrame> surface_;
+  std::uint64_t start_time_;
   std::uint64_t last_frame_;
   std::uint64_t next_frame_;
   std::uint64_t frame_ticks_;  // one frame period in performance-counter ticks

@@ -22,6 +22,7 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -201,12 +202,10 @@ void show_box_from_signal(bool report_written) {
   }
   child_environment[count] = nullptr;
   char* arguments[] = {prepared.program.data, nullptr};
-  const pid_t child = vfork();
-  if (child == 0) {
-    execve(prepared.program.data, arguments, child_environment);
-    _exit(127);
-  }
-  if (child < 0) return;
+  // glibc's posix_spawn is a bare clone and exec: no fork handlers, no malloc (the crash may
+  // have happened inside it), and it works from the alternate signal stack.
+  pid_t child = 0;
+  if (posix_spawn(&child, prepared.program.data, nullptr, nullptr, arguments, child_environment) != 0) return;
   int status = 0;
   while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }

@@ -28,6 +28,8 @@ bool WindowFrame::show(const Canvas& canvas) {
     log_line("start: first frame on its way to the screen");
   }
 
+  if (!contents_lost_ && width == shown_width_ && height == shown_height_ && canvas.pixels() == shown_) return true;
+
   const bool must_lock = SDL_MUSTLOCK(surface);
   if (must_lock && SDL_LockSurface(surface) != 0) {
     std::cerr << "could not show the frame: " << SDL_GetError() << "\n";
@@ -52,6 +54,10 @@ bool WindowFrame::show(const Canvas& canvas) {
     std::cerr << "could not show the frame: " << SDL_GetError() << "\n";
     return false;
   }
+  shown_ = canvas.pixels();
+  shown_width_ = width;
+  shown_height_ = height;
+  contents_lost_ = false;
   return true;
 }
 

@@ -148,7 +148,7 @@ TEST(AppEndToEnd, TheWindowShowsTheTitleScaledAndFollowsItsSize) {
     if (entry.path().extension() == ".bmp") frames.push_back(entry.path());
   }
   std::sort(frames.begin(), frames.end());
-  ASSERT_GE(frames.size(), 3u);
+  ASSERT_GE(frames.size(), 2u);  // frames the window already shows are not sent again
 
   // The first frame comes before any animation has moved: exactly the title as drawn.
   Session title{Progress{}};
