@@ -12,7 +12,8 @@ namespace korvedan {
 bool WindowFrame::show(const Canvas& canvas) {
   int w = 0, h = 0;
   SDL_GetWindowSizeInPixels(window_, &w, &h);
-  if (w <= 0 || h <= 0) return false;  // minimised
+  // A minimised window keeps its size under SDL; either way there is nothing to show.
+  if (w <= 0 || h <= 0 || (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED) != 0) return false;
 
   // SDL makes a new surface after every size change; asking each frame keeps it matched.
   SDL_Surface* surface = SDL_GetWindowSurface(window_);
