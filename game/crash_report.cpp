@@ -33,7 +33,11 @@ std::string crash_description(std::string_view file, std::uint32_t line, std::ui
                               std::string_view message) {
   std::string text = "panicked at ";
   text += file;
-  text += ":" + std::to_string(line) + ":" + std::to_string(column) + ":\n";
+  text += ':';
+  text += std::to_string(line);
+  text += ':';
+  text += std::to_string(column);
+  text += ":\n";
   text += message;
   return text;
 }
