@@ -83,6 +83,18 @@ void run_until_written(const fs::path& path, std::uintmax_t bytes) {
   }
 }
 
+// Lets the stream run until the capture holds at least `bytes` of float samples after the
+// silence SDL writes before the device starts (on a busy machine that silence can be long).
+void run_until_sounding(const fs::path& path, std::uintmax_t bytes) {
+  const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (std::chrono::steady_clock::now() < give_up) {
+    const std::vector<float> samples = read_samples<float>(path);
+    const auto first = std::find_if(samples.begin(), samples.end(), [](float s) { return s != 0.0f; });
+    if (static_cast<std::uintmax_t>(samples.end() - first) * sizeof(float) >= bytes) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}
+
 TEST(AudioOutput, TheCardGetsTheSynthesiserAndTheEffectsSent) {
   const fs::path path = use_disk_driver("float-stereo.raw");
   std::vector<float> samples;
@@ -93,10 +105,10 @@ TEST(AudioOutput, TheCardGetsTheSynthesiserAndTheEffectsSent) {
     buffer_samples = static_cast<std::size_t>(output.buffer_frames()) * 2;
     EXPECT_EQ(output.rate(), 48000);
     EXPECT_EQ(output.channels(), 2);
-    run_until_written(path, 8 * 48000 / 10);  // a tenth of a second of music first
+    run_until_sounding(path, 8 * 48000 / 10);  // a tenth of a second of music first
     const std::vector<CaveEvent> events{CaveEvent::TimeUp, CaveEvent::Explosion};
     output.feed(false, events);
-    run_until_written(path, 8 * 48000 / 2);
+    run_until_sounding(path, 8 * 48000 / 2);
   }  // closing the device flushes the file
   samples = read_samples<float>(path);
   drop_paused_silence(samples, buffer_samples, 0.0f);
