@@ -94,6 +94,28 @@ constexpr std::string_view cave_053[] = {
 };
 static_assert(walled_rectangle(cave_053));
 
+// 54: TIEFKESSEL — a sealed cauldron of stars deep down, two veins of dynamite run to its shoulders: light the clean one
+constexpr std::string_view cave_054[] = {
+    "############################",
+    "#@...........*.d...........#",
+    "#..%%%...*...........o%%o..#",
+    "#...d%%....o........o%%d...#",
+    "#..%%d%%.....*.....o%%d%%..#",
+    "#...%%d%%.........o%%d%%..o#",
+    "#....%%d%%.......o%%d%%....#",
+    "#.....%%d%%...*..%%d%%.....#",
+    "#.o....%%d%......%d%%......#",
+    "#......%%%%%%%%%%%%%%......#",
+    "#......%%          %%......#",
+    "#..*...%%          %%...*..#",
+    "#....o.%%          %%......#",
+    "#.d....%%          %%..o...#",
+    "#...*..%% +*++*+*+ %%.*....#",
+    "#......%%%%%%%%%%%%%%.....X#",
+    "############################",
+};
+static_assert(walled_rectangle(cave_054));
+
 // 60: SCHATTENKLUFT — stars sleep in steel-backed niches along a brick cleft; blast them open from inside
 constexpr std::string_view cave_060[] = {
     "#############################",
@@ -122,7 +144,7 @@ const LevelEntry levels_districts_b[26] = {
     {"NASSSPALT", cave_051, 22, 1500},
     {"NEBELSOHLE", cave_052, 14, 1500},
     {"EISENKLUFT", cave_053, 13, 1500},
-    {"TIEFKESSEL", {}, 17, 1500},
+    {"TIEFKESSEL", cave_054, 17, 1500},
     {"EISENSPALT", {}, 28, 1500},
     {"KUPFERKAMMER", {}, 25, 1500},
     {"QUARZGRUBE", {}, 13, 1500},
