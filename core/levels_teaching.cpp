@@ -305,6 +305,30 @@ constexpr std::string_view cave_013[] = {
 };
 static_assert(walled_rectangle(cave_013));
 
+// 14: ZWILLINGE — twin halls, a mite left and a wisp right, each circling an island under roof gaps
+constexpr std::string_view cave_014[] = {
+    "##################################",
+    "#@..........*........*...........#",
+    "#......o..................o......#",
+    "#.............o....o.............#",
+    "#....o......o........o......o....#",
+    "#.%%%% %%%% %%%%..%%%% %%%% %%%%.#",
+    "#.%            %..%            %.#",
+    "#.%            %..%            %.#",
+    "#.%            %..%            %.#",
+    "#.%      b     %..%     m      %.#",
+    "#.%   ......   %..%   ......   %.#",
+    "#.%   .*..*.   %..%   .*..*.   %.#",
+    "#.%   ......   %..%   ......   %.#",
+    "#.%            %..%            %.#",
+    "#.%            %..%            %.#",
+    "#.%%%%%%%%%%%%%%..%%%%%%%%%%%%%%.#",
+    "#................................#",
+    "#...............................X#",
+    "##################################",
+};
+static_assert(walled_rectangle(cave_014));
+
 // 17: SCHLUESSELDIENST
 constexpr std::string_view cave_017[] = {
     "##############################",
@@ -421,7 +445,7 @@ const LevelEntry levels_teaching[22] = {
     {"FALLGRUBE", cave_011, 10, 2000},
     {"IRRGARTEN", cave_012, 6, 2200},
     {"STEINSCHLAG", cave_013, 8, 2200},
-    {"ZWILLINGE", {}, 7, 2400},
+    {"ZWILLINGE", cave_014, 7, 2400},
     {"TREPPENHAUS", {}, 7, 2400},
     {"ENDSTATION", {}, 16, 3200},
     {"SCHLUESSELDIENST", cave_017, 7, 2400},
