@@ -116,6 +116,28 @@ constexpr std::string_view cave_054[] = {
 };
 static_assert(walled_rectangle(cave_054));
 
+// 55: EISENSPALT — an iron rift of three chambers: a stick frees the green key, green opens the red key's chamber, red the next, a stick the floor to the last
+constexpr std::string_view cave_055[] = {
+    "############################",
+    "#@.........................#",
+    "#.....*..o.##G###.......*..#",
+    "#..d.......#+..+#..*.......#",
+    "#...o......#.r..#.....d....#",
+    "#.......*..#o..o#...o......#",
+    "#.*........###R##.......o..#",
+    "#..........#.+..#....*.....#",
+    "#.......*..#..+.#..........#",
+    "#...%%%....#.+..#..........#",
+    "#...%g%....#....#.o......*.#",
+    "#.o.%%%....#%%%%#..........#",
+    "#........*.#*..*#..*..o....#",
+    "#.....o....#.++.#.........o#",
+    "#..*...d...#.*+.#......*...#",
+    "#........o.#*..*#.........X#",
+    "############################",
+};
+static_assert(walled_rectangle(cave_055));
+
 // 60: SCHATTENKLUFT — stars sleep in steel-backed niches along a brick cleft; blast them open from inside
 constexpr std::string_view cave_060[] = {
     "#############################",
@@ -145,7 +167,7 @@ const LevelEntry levels_districts_b[26] = {
     {"NEBELSOHLE", cave_052, 14, 1500},
     {"EISENKLUFT", cave_053, 13, 1500},
     {"TIEFKESSEL", cave_054, 17, 1500},
-    {"EISENSPALT", {}, 28, 1500},
+    {"EISENSPALT", cave_055, 28, 1500},
     {"KUPFERKAMMER", {}, 25, 1500},
     {"QUARZGRUBE", {}, 13, 1500},
     {"SCHATTENGRUBE", {}, 14, 1500},
