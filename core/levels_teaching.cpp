@@ -329,6 +329,29 @@ constexpr std::string_view cave_014[] = {
 };
 static_assert(walled_rectangle(cave_014));
 
+// 15: TREPPENHAUS — boulders pushed off the landing tumble down the stairs onto the mites below
+constexpr std::string_view cave_015[] = {
+    "##############################",
+    "#@...........................#",
+    "#.      .....................#",
+    "#.*o o   ..................*.#",
+    "#.%%%%%   ............*......#",
+    "#......%   ..................#",
+    "#.......%   .................#",
+    "#........%   ................#",
+    "#.........%   ..........*....#",
+    "#..........%   ..............#",
+    "#...*.......%   .............#",
+    "#............%   ............#",
+    "#.............%   ........%..#",
+    "#..............%        b %..#",
+    "#........*......%         %..#",
+    "#................%   b    %..#",
+    "#.................%%%%%%%%%.X#",
+    "##############################",
+};
+static_assert(walled_rectangle(cave_015));
+
 // 17: SCHLUESSELDIENST
 constexpr std::string_view cave_017[] = {
     "##############################",
@@ -446,7 +469,7 @@ const LevelEntry levels_teaching[22] = {
     {"IRRGARTEN", cave_012, 6, 2200},
     {"STEINSCHLAG", cave_013, 8, 2200},
     {"ZWILLINGE", cave_014, 7, 2400},
-    {"TREPPENHAUS", {}, 7, 2400},
+    {"TREPPENHAUS", cave_015, 7, 2400},
     {"ENDSTATION", {}, 16, 3200},
     {"SCHLUESSELDIENST", cave_017, 7, 2400},
     {"NUSSKNACKER", {}, 8, 2400},
