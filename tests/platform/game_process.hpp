@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -54,6 +55,13 @@ inline std::vector<std::string> base_environment() {
     if (const char* value = std::getenv(keep)) environment.push_back(std::string(keep) + "=" + value);
   }
   return environment;
+}
+
+// Puts "NAME=value" into the environment, replacing an earlier NAME (the first one would win).
+inline void set_variable(std::vector<std::string>& environment, std::string entry) {
+  const std::string name = entry.substr(0, entry.find('=') + 1);
+  std::erase_if(environment, [&](const std::string& e) { return e.rfind(name, 0) == 0; });
+  environment.push_back(std::move(entry));
 }
 
 // Starts `argv` in `folder` with standard output and error going to files there.
@@ -109,7 +117,7 @@ struct GameRun {
 };
 
 // The game in `folder` (see game_folder) without a display, sound going to a file, the save
-// in the folder, driven by `script`; `extra` adds to the environment.
+// in the folder, driven by `script`; `extra` adds to the environment or replaces its entries.
 inline GameRun run_game(const fs::path& folder, const std::string& script, std::vector<std::string> extra = {},
                         double seconds = 45) {
   {
@@ -122,7 +130,7 @@ inline GameRun run_game(const fs::path& folder, const std::string& script, std::
   environment.push_back("SDL_DISKAUDIOFILE=" + (folder / "audio.raw").string());
   environment.push_back("KORVEDAN_SAVE=" + (folder / "save.json").string());
   environment.push_back("KV_TEST_SCRIPT=" + (folder / "script.txt").string());
-  for (std::string& e : extra) environment.push_back(std::move(e));
+  for (std::string& e : extra) set_variable(environment, std::move(e));
   const pid_t child = start_process({(folder / "korvedan").string()}, environment, folder, "game");
   GameRun run;
   run.folder = folder;
