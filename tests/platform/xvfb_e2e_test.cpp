@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <poll.h>
+
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -61,17 +63,52 @@ class XvfbGame : public ::testing::Test {
       if (!on_path(tool)) GTEST_SKIP() << tool << " is missing (scripts/setup installs it)";
     }
     folder_ = game_folder("xvfb");
-    for (int n = 97; n < 140; ++n) {
-      if (!fs::exists("/tmp/.X11-unix/X" + std::to_string(n)) && !fs::exists("/tmp/.X" + std::to_string(n) + "-lock")) {
-        display_ = ":" + std::to_string(n);
-        socket_ = "/tmp/.X11-unix/X" + std::to_string(n);
-        break;
-      }
+    // Xvfb picks a free display number itself and tells it through a pipe, so tests that run
+    // side by side never reach for the same one.
+    int pipe_ends[2];
+    ASSERT_EQ(pipe(pipe_ends), 0);
+    xvfb_.pid = start_xvfb(pipe_ends[1]);
+    close(pipe_ends[1]);
+    display_ = read_display_number(pipe_ends[0]);
+    close(pipe_ends[0]);
+    ASSERT_FALSE(display_.empty()) << "Xvfb did not come up: " << read_text(folder_ / "xvfb.err");
+  }
+
+  pid_t start_xvfb(int write_end) {
+    std::vector<std::string> args{"Xvfb", "-displayfd", "3", "-screen", "0", "1280x800x24", "-nolisten", "tcp"};
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::vector<std::string> env = base_environment();
+    std::vector<char*> envp;
+    for (std::string& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, write_end, 3);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, (folder_ / "xvfb.out").c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, (folder_ / "xvfb.err").c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t child = -1;
+    if (posix_spawnp(&child, "Xvfb", &actions, nullptr, argv.data(), envp.data()) != 0) child = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    return child;
+  }
+
+  // ":N" once Xvfb has written N and a line feed, or empty after 20 s.
+  static std::string read_display_number(int read_end) {
+    std::string number;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (std::chrono::steady_clock::now() < deadline) {
+      pollfd wait{read_end, POLLIN, 0};
+      if (poll(&wait, 1, 100) <= 0) continue;
+      char c = 0;
+      if (read(read_end, &c, 1) != 1) return {};
+      if (c == '\n') return ":" + number;
+      number += c;
     }
-    ASSERT_FALSE(display_.empty()) << "no free display number";
-    xvfb_.pid = start_process({"Xvfb", display_, "-screen", "0", "1280x800x24", "-nolisten", "tcp"},
-                              base_environment(), folder_, "xvfb");
-    ASSERT_TRUE(wait_until([&] { return fs::exists(socket_); }, 20)) << "Xvfb did not come up";
+    return {};
   }
 
   std::vector<std::string> display_environment() const {
@@ -97,7 +134,7 @@ class XvfbGame : public ::testing::Test {
   }
 
   fs::path folder_;
-  std::string display_, socket_;
+  std::string display_;
   Started xvfb_;
 };
 
