@@ -222,13 +222,25 @@ TEST(Touch, ThirteenPixelsIsATapFourteenIsASwipe) {
   in = f.frame();  // still held, no new press
   EXPECT_EQ(in.held_dir[0], Dir::Right);
   EXPECT_EQ(in.pressed_dir[0], Dir::None);
-  f.input.on_touch(2, TouchPhase::Moved, 100, 80, 1.0);  // turned upward: a new press
-  in = f.frame();
-  EXPECT_EQ(in.pressed_dir[0], Dir::Up);
-  f.input.on_touch(2, TouchPhase::Ended, 100, 80, 1.0);
+  f.input.on_touch(2, TouchPhase::Ended, 114, 100, 1.0);
   in = f.frame();
   EXPECT_FALSE(in.confirm);
   EXPECT_EQ(in.held_dir[0], Dir::None);
+}
+
+TEST(Touch, TurningTheSwipePressesTheNewDirection) {
+  Fixture f;
+  f.input.on_touch(3, TouchPhase::Started, 100, 100, 1.0);
+  f.input.on_touch(3, TouchPhase::Moved, 100, 130, 1.0);
+  EXPECT_EQ(f.frame().pressed_dir[0], Dir::Down);
+  f.input.on_touch(3, TouchPhase::Moved, 100, 70, 1.0);
+  const FrameInput in = f.frame();
+  EXPECT_EQ(in.held_dir[0], Dir::Up);
+  EXPECT_EQ(in.pressed_dir[0], Dir::Up);
+  f.input.on_touch(3, TouchPhase::Moved, 105, 95, 1.0);  // back inside the threshold: no swipe
+  EXPECT_EQ(f.frame().held_dir[0], Dir::None);
+  f.input.on_touch(3, TouchPhase::Moved, 100, 70, 1.0);  // out again: pressed anew
+  EXPECT_EQ(f.frame().pressed_dir[0], Dir::Up);
 }
 
 TEST(Touch, TheThresholdGrowsWithTheWindowsScaleFactor) {
