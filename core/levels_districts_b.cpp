@@ -138,6 +138,27 @@ constexpr std::string_view cave_055[] = {
 };
 static_assert(walled_rectangle(cave_055));
 
+// 56: KUPFERKAMMER — a copper chamber packed with boulders under its roof hides an iron strongroom; blast in low, take the red key, open the strongroom
+constexpr std::string_view cave_056[] = {
+    "###############################",
+    "#@........o....*....o.........#",
+    "#...d......................d..#",
+    "#......%%%%%%%%%%%%%%%%%......#",
+    "#......%ooo.ooo.ooo.ooo%..*...#",
+    "#..*...%.o...o...o...o.%......#",
+    "#......%..*..*...*.....%.o....#",
+    "#...o..%.*.....+.....*.%..o...#",
+    "#.o....%...####R####...%......#",
+    "#....*.%...#       #...%...*..#",
+    "#......%*..#       #..*%......#",
+    "#..o...%...#+ +++ +#...%....o.#",
+    "#.*....%.r.#########.*.%......#",
+    "#......%%%%%%%%%%%%%%%%%.*....#",
+    "#....d.........*.............X#",
+    "###############################",
+};
+static_assert(walled_rectangle(cave_056));
+
 // 60: SCHATTENKLUFT — stars sleep in steel-backed niches along a brick cleft; blast them open from inside
 constexpr std::string_view cave_060[] = {
     "#############################",
@@ -168,7 +189,7 @@ const LevelEntry levels_districts_b[26] = {
     {"EISENKLUFT", cave_053, 13, 1500},
     {"TIEFKESSEL", cave_054, 17, 1500},
     {"EISENSPALT", cave_055, 28, 1500},
-    {"KUPFERKAMMER", {}, 25, 1500},
+    {"KUPFERKAMMER", cave_056, 25, 1500},
     {"QUARZGRUBE", {}, 13, 1500},
     {"SCHATTENGRUBE", {}, 14, 1500},
     {"KALTGANG", {}, 20, 1500},
