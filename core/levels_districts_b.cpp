@@ -159,6 +159,28 @@ constexpr std::string_view cave_056[] = {
 };
 static_assert(walled_rectangle(cave_056));
 
+// 57: QUARZGRUBE — two gobblers graze the stars of an open pit; drop the shelf's boulders on them before they eat it bare, its bombs to crack the vault
+constexpr std::string_view cave_057[] = {
+    "##############################",
+    "#@.....o......*.......o......#",
+    "#..*...............*.........#",
+    "#.........*.o............*...#",
+    "#............................#",
+    "#.....o..o....qq....o..o.....#",
+    "#..%......................%..#",
+    "#..%                      %..#",
+    "#..%                      %.*#",
+    "#..%           b          %..#",
+    "#..%    +            +    %..#",
+    "#..%   %%%          %%%   %..#",
+    "#..%        %%%%%%        %..#",
+    "#..%        %    %        %*.#",
+    "#..%  +  c  %++++% c   +  %..#",
+    "#..%%%%%%%%%%%%%%%%%%%%%%%%.X#",
+    "##############################",
+};
+static_assert(walled_rectangle(cave_057));
+
 // 60: SCHATTENKLUFT — stars sleep in steel-backed niches along a brick cleft; blast them open from inside
 constexpr std::string_view cave_060[] = {
     "#############################",
@@ -190,7 +212,7 @@ const LevelEntry levels_districts_b[26] = {
     {"TIEFKESSEL", cave_054, 17, 1500},
     {"EISENSPALT", cave_055, 28, 1500},
     {"KUPFERKAMMER", cave_056, 25, 1500},
-    {"QUARZGRUBE", {}, 13, 1500},
+    {"QUARZGRUBE", cave_057, 13, 1500},
     {"SCHATTENGRUBE", {}, 14, 1500},
     {"KALTGANG", {}, 20, 1500},
     {"SCHATTENKLUFT", cave_060, 17, 1500},
