@@ -400,6 +400,27 @@ constexpr std::string_view cave_017[] = {
 };
 static_assert(walled_rectangle(cave_017));
 
+// 18: NUSSKNACKER — boulders over stacks of nuts in brick sleeves: each drop cracks the next nut
+constexpr std::string_view cave_018[] = {
+    "############################",
+    "#@.........................#",
+    "#............*.............#",
+    "#...%o...%o......o%...o%...#",
+    "#...%....%........%....%...#",
+    "#...%n...%n......n%...n%...#",
+    "#...%n...%n......n%...n%...#",
+    "#...%%...%%......%%...%%...#",
+    "#.......o%........%o.......#",
+    "#.o......%........%......o.#",
+    "#.......n%...*....%n.......#",
+    "#.......n%........%n.......#",
+    "#..*....n%........%n....*..#",
+    "#.......%%...o....%%.......#",
+    "#.........................X#",
+    "############################",
+};
+static_assert(walled_rectangle(cave_018));
+
 // 19: WANDLER
 constexpr std::string_view cave_019[] = {
     "############################",
@@ -499,7 +520,7 @@ const LevelEntry levels_teaching[22] = {
     {"TREPPENHAUS", cave_015, 7, 2400},
     {"ENDSTATION", cave_016, 16, 3200},
     {"SCHLUESSELDIENST", cave_017, 7, 2400},
-    {"NUSSKNACKER", {}, 8, 2400},
+    {"NUSSKNACKER", cave_018, 8, 2400},
     {"WANDLER", cave_019, 8, 2400},
     {"MOOSGARTEN", cave_020, 7, 2600},
     {"FRESSFEIND", cave_021, 11, 2400},
