@@ -181,6 +181,27 @@ constexpr std::string_view cave_057[] = {
 };
 static_assert(walled_rectangle(cave_057));
 
+// 58: SCHATTENGRUBE — two wisps shuttle in a dark tunnel under a brick mass; send boulders down its shifter shafts to crush them, bombs if you must
+constexpr std::string_view cave_058[] = {
+    "###############################",
+    "#@.*.......o.........o........#",
+    "#..............*...........+..#",
+    "#.....o.o....q...q....o.o.....#",
+    "#..%%%% %%%% %%%%% %%%% %%%%..#",
+    "#..%%%%W%%%%W%%%%%W%%%%W%%%%..#",
+    "#..%%%% %%%% %%%%% %%%% %%%%..#",
+    "#o.%%%% %%%% %%%%% %%%% %%%%*.#",
+    "#..%%%% %%%% %%%%% %%%% %%%%..#",
+    "#.*%%%% %%%% %%%%% %%%% %%%%..#",
+    "#..%%%% %%%% %%%%% %%%% %%%%..#",
+    "#..%     m     +     m     %..#",
+    "#..%%%%%%%%%%%%%%%%%%%%%%%%%..#",
+    "#....o..............*....o....#",
+    "#.........*....o.............X#",
+    "###############################",
+};
+static_assert(walled_rectangle(cave_058));
+
 // 60: SCHATTENKLUFT — stars sleep in steel-backed niches along a brick cleft; blast them open from inside
 constexpr std::string_view cave_060[] = {
     "#############################",
@@ -213,7 +234,7 @@ const LevelEntry levels_districts_b[26] = {
     {"EISENSPALT", cave_055, 28, 1500},
     {"KUPFERKAMMER", cave_056, 25, 1500},
     {"QUARZGRUBE", cave_057, 13, 1500},
-    {"SCHATTENGRUBE", {}, 14, 1500},
+    {"SCHATTENGRUBE", cave_058, 14, 1500},
     {"KALTGANG", {}, 20, 1500},
     {"SCHATTENKLUFT", cave_060, 17, 1500},
     {"STEINSOHLE", {}, 24, 1500},
