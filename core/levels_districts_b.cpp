@@ -202,6 +202,28 @@ constexpr std::string_view cave_058[] = {
 };
 static_assert(walled_rectangle(cave_058));
 
+// 59: KALTGANG — a cold corridor winds through brick in five legs, each barred by a boulder that only a stick clears; stars sit in pits in its floor, the red key opens the last leg
+constexpr std::string_view cave_059[] = {
+    "##############################",
+    "#@..%%%%%%%%%%%%%%%%%%%%%%%%%#",
+    "#......d...o.......*.........#",
+    "#%%%% %%%%%%%%%% %%%%%%% %%.d#",
+    "#%%%%+%%%%%%%%%%+%%%%%%%+%%..#",
+    "#...*............o...d.......#",
+    "#..%%%%%% %%%%%%%%%%%%%% %%%%#",
+    "#..%%%%%%+%%%%%%%%%%%%%%+%%%%#",
+    "#.....d....o......*..........#",
+    "#%%%%%%%%%%%%% %%%%%%% %%%%..#",
+    "#%%%%%%%%%%%%%+%%%%%%%+%%%%..#",
+    "#....r.......*....o....d.....#",
+    "#.. %%%% %%%%%%%%%%%%%%%%%%%%#",
+    "#..+%%%%+%%%%%%%%%%%%%%%%%%%%#",
+    "#........*..........*....R..X#",
+    "#%%%%%%%%%%%%%%%%%%%%%%%%%%%%#",
+    "##############################",
+};
+static_assert(walled_rectangle(cave_059));
+
 // 60: SCHATTENKLUFT — stars sleep in steel-backed niches along a brick cleft; blast them open from inside
 constexpr std::string_view cave_060[] = {
     "#############################",
@@ -235,7 +257,7 @@ const LevelEntry levels_districts_b[26] = {
     {"KUPFERKAMMER", cave_056, 25, 1500},
     {"QUARZGRUBE", cave_057, 13, 1500},
     {"SCHATTENGRUBE", cave_058, 14, 1500},
-    {"KALTGANG", {}, 20, 1500},
+    {"KALTGANG", cave_059, 20, 1500},
     {"SCHATTENKLUFT", cave_060, 17, 1500},
     {"STEINSOHLE", {}, 24, 1500},
     {"ALTSTOLLEN", {}, 16, 1500},
