@@ -245,6 +245,28 @@ constexpr std::string_view cave_060[] = {
 };
 static_assert(walled_rectangle(cave_060));
 
+// 61: STEINSOHLE — a pavement of boulders on a brick floor roofs the star gallery; blast down through it where the shelter catches what follows
+constexpr std::string_view cave_061[] = {
+    "##############################",
+    "#@........o...*...........d..#",
+    "#...*..d.........o......*....#",
+    "#..................*...o.....#",
+    "#....o...*...........d.......#",
+    "#...............d..........*.#",
+    "#.*......o..*.......*....o...#",
+    "#............................#",
+    "#oooooooooooooooooooooooooooo#",
+    "#%%%%%%%%%%%%%%%%%%%%%%%%%%%%#",
+    "#                            #",
+    "#             **             #",
+    "#            %%%%            #",
+    "#                            #",
+    "#                            #",
+    "#  + + * + +       + +* + + X#",
+    "##############################",
+};
+static_assert(walled_rectangle(cave_061));
+
 }  // namespace
 
 const LevelEntry levels_districts_b[26] = {
@@ -259,7 +281,7 @@ const LevelEntry levels_districts_b[26] = {
     {"SCHATTENGRUBE", cave_058, 14, 1500},
     {"KALTGANG", cave_059, 20, 1500},
     {"SCHATTENKLUFT", cave_060, 17, 1500},
-    {"STEINSOHLE", {}, 24, 1500},
+    {"STEINSOHLE", cave_061, 24, 1500},
     {"ALTSTOLLEN", {}, 16, 1500},
     {"SALZSPALT", {}, 11, 1500},
     {"SCHATTENFLOEZ", {}, 16, 1500},
