@@ -267,6 +267,29 @@ constexpr std::string_view cave_061[] = {
 };
 static_assert(walled_rectangle(cave_061));
 
+// 62: ALTSTOLLEN — an old adit dripping from its roof: a wisp haunts its middle under a shaft for boulders, caved-in stretches need sticks, the red key opens the store below
+constexpr std::string_view cave_062[] = {
+    "################################",
+    "#@......o..........d...........#",
+    "#....*........o o........*.....#",
+    "#.............% %...*......o...#",
+    "#..d......*...% %..............#",
+    "#...........o.% %.....o.....*..#",
+    "#.............% %..............#",
+    "#..%%^^^%%%%%%% %%%%%%%^^^^%%%%#",
+    "#..       %    m    %          #",
+    "#..       %         %        r #",
+    "#..%%%%%%%%%%%%%%%%%%%%%%%%R%%%#",
+    "#....................%.........#",
+    "#.....o..........*...%+.+.+....#",
+    "#.......*............%.........#",
+    "#..........d...o.....%.........#",
+    "#...*........*.....o.%.........#",
+    "#....................%........X#",
+    "################################",
+};
+static_assert(walled_rectangle(cave_062));
+
 }  // namespace
 
 const LevelEntry levels_districts_b[26] = {
@@ -282,7 +305,7 @@ const LevelEntry levels_districts_b[26] = {
     {"KALTGANG", cave_059, 20, 1500},
     {"SCHATTENKLUFT", cave_060, 17, 1500},
     {"STEINSOHLE", cave_061, 24, 1500},
-    {"ALTSTOLLEN", {}, 16, 1500},
+    {"ALTSTOLLEN", cave_062, 16, 1500},
     {"SALZSPALT", {}, 11, 1500},
     {"SCHATTENFLOEZ", {}, 16, 1500},
     {"SALZSOHLE", {}, 26, 1500},
