@@ -290,6 +290,29 @@ constexpr std::string_view cave_062[] = {
 };
 static_assert(walled_rectangle(cave_062));
 
+// 63: SALZSPALT — moss creeps down a sealed salt rift around a mite and a gobbler; when it has set, pull the nut plug and let the boulder crack it, then drain the rift
+constexpr std::string_view cave_063[] = {
+    "##############################",
+    "#@...........................#",
+    "#...........%%%%..........o..#",
+    "#...+.......%~~%.............#",
+    "#...........%  %.....*.......#",
+    "#.....o.....%  %.............#",
+    "#...........%  %.......o.....#",
+    "#.....n.....%~ %.............#",
+    "#......*....%b %.......n.....#",
+    "#...........%  %....o........#",
+    "#...........%  %.............#",
+    "#....o......% c%.............#",
+    "#...........% ~%........+....#",
+    "#...........%o %.............#",
+    "#...........%n%%.............#",
+    "#........o............o......#",
+    "#...........................X#",
+    "##############################",
+};
+static_assert(walled_rectangle(cave_063));
+
 }  // namespace
 
 const LevelEntry levels_districts_b[26] = {
@@ -306,7 +329,7 @@ const LevelEntry levels_districts_b[26] = {
     {"SCHATTENKLUFT", cave_060, 17, 1500},
     {"STEINSOHLE", cave_061, 24, 1500},
     {"ALTSTOLLEN", cave_062, 16, 1500},
-    {"SALZSPALT", {}, 11, 1500},
+    {"SALZSPALT", cave_063, 11, 1500},
     {"SCHATTENFLOEZ", {}, 16, 1500},
     {"SALZSOHLE", {}, 26, 1500},
     {"FUNKENKESSEL", {}, 21, 1500},
