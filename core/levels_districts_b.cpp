@@ -1,4 +1,4 @@
-// Caves 50 to 75: districts with dynamite, ooze, moss and shifters.
+// Caves 50 to 71: districts with dynamite, ooze, moss and shifters.
 #include "core/levels_data.hpp"
 
 namespace korvedan {
@@ -315,7 +315,7 @@ static_assert(walled_rectangle(cave_063));
 
 }  // namespace
 
-const LevelEntry levels_districts_b[26] = {
+const LevelEntry levels_districts_b[22] = {
     {"SALZFLOEZ", cave_050, 12, 1500},
     {"NASSSPALT", cave_051, 22, 1500},
     {"NEBELSOHLE", cave_052, 14, 1500},
@@ -338,10 +338,6 @@ const LevelEntry levels_districts_b[26] = {
     {"SCHATTENGRUND", {}, 14, 1500},
     {"WURZELSOHLE", {}, 25, 1500},
     {"TIEFGRUBE", {}, 33, 1500},
-    {"NASSGRUBE", {}, 29, 1500},
-    {"KUPFERHALLE", {}, 11, 1500},
-    {"STEINSCHACHT", {}, 13, 1500},
-    {"SCHATTENSOHLE", {}, 29, 1500},
 };
 
 }  // namespace korvedan

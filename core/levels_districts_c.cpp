@@ -1,4 +1,4 @@
-// Caves 76 to 100: the deep districts, every mechanic combined.
+// Caves 72 to 82: districts where the mechanics begin to combine.
 #include "core/levels_data.hpp"
 
 namespace korvedan {
@@ -76,35 +76,13 @@ constexpr std::string_view cave_080[] = {
 };
 static_assert(walled_rectangle(cave_080));
 
-// 100: EISENSOHLE — iron floors part four mine levels; blast the plugs, cross the dripping galleries, unlock the bottom
-constexpr std::string_view cave_100[] = {
-    "######################################",
-    "#@.....d......o........*.............#",
-    "#...*......o.*......o.......*....*...#",
-    "#.......*.........*.....o.....d.o....#",
-    "#..o..*......o........*............*.#",
-    "#####^^^###^^^###^^^###^^^#######%####",
-    "#...                         ....*...#",
-    "#.r.                         ........#",
-    "#...                         ........#",
-    "#... * *   * *   * * d * *   ........#",
-    "###%##################################",
-    "#..*..o.........d..........o..*......#",
-    "#..........oo.......oo.......d..o....#",
-    "#.......%%%%%.......%%%%%............#",
-    "#.......%+++%...o...%+++%.......*....#",
-    "############################^^^^^^R###",
-    "#........o.....+.....o......        .#",
-    "#...*......*..........*..o..        .#",
-    "#.....o......*.....+......*.        .#",
-    "#........................... * *    X#",
-    "######################################",
-};
-static_assert(walled_rectangle(cave_100));
-
 }  // namespace
 
-const LevelEntry levels_districts_c[25] = {
+const LevelEntry levels_districts_c[11] = {
+    {"NASSGRUBE", {}, 29, 1500},
+    {"KUPFERHALLE", {}, 11, 1500},
+    {"STEINSCHACHT", {}, 13, 1500},
+    {"SCHATTENSOHLE", {}, 29, 1500},
     {"KUPFERGANG", cave_076, 29, 1500},
     {"FUNKENKAMMER", {}, 35, 1500},
     {"FUNKENSTOLLEN", cave_078, 30, 1500},
@@ -112,24 +90,6 @@ const LevelEntry levels_districts_c[25] = {
     {"KOHLEKESSEL", cave_080, 22, 1500},
     {"SALZHALLE", {}, 31, 1500},
     {"KALTKLUFT", {}, 25, 1500},
-    {"SALZGANG", {}, 33, 1500},
-    {"NEBELGRUND", {}, 14, 1500},
-    {"KOHLEGRUND", {}, 14, 1500},
-    {"SILBERSPALT", {}, 33, 1500},
-    {"SALZKAMMER", {}, 22, 1500},
-    {"TIEFSCHACHT", {}, 33, 1500},
-    {"SCHATTENGANG", {}, 31, 1500},
-    {"WURZELKLUFT", {}, 21, 1500},
-    {"ALTKESSEL", {}, 24, 1500},
-    {"DONNERGANG", {}, 24, 1500},
-    {"EISENKESSEL", {}, 31, 1500},
-    {"KUPFERFLOEZ", {}, 39, 1500},
-    {"WURZELSCHACHT", {}, 17, 1500},
-    {"TIEFGANG", {}, 40, 1500},
-    {"NEBELKESSEL", {}, 32, 1500},
-    {"QUARZSOHLE", {}, 17, 1500},
-    {"STEINHALLE", {}, 21, 1500},
-    {"EISENSOHLE", cave_100, 41, 1500},
 };
 
 }  // namespace korvedan
