@@ -5,6 +5,30 @@ namespace korvedan {
 
 namespace {
 
+// 72: NASSGRUBE — two steel pits of stars plugged by a red and a green door: open each plug from below and let the pit pour out
+constexpr std::string_view cave_072[] = {
+    "###############################",
+    "#@.....*......o........*...d..#",
+    "#........o...............o....#",
+    "#...#########.....#########...#",
+    "#...#*.*.*.*#.....#*.*.*.*#...#",
+    "#...#%*+*+*%#.....#%*+*+*%#...#",
+    "#...##%+*+%##..o..##%+*+%##...#",
+    "#...####R####.....####G####...#",
+    "#.....     .........     .....#",
+    "#.....     ....*....     .....#",
+    "#.....     .........     .....#",
+    "#..........o.........o........#",
+    "#.....o.......................#",
+    "#..%%%...............%%%%.....#",
+    "#..%r%....o..*.......%+g%..o..#",
+    "#.....................%%%.....#",
+    "#..o..............o...........#",
+    "#.......o...........o........X#",
+    "###############################",
+};
+static_assert(walled_rectangle(cave_072));
+
 // 76: KUPFERGANG — a dripping copper gallery over four star vaults; blast each vault's lid from the gallery floor
 constexpr std::string_view cave_076[] = {
     "################################",
@@ -79,7 +103,7 @@ static_assert(walled_rectangle(cave_080));
 }  // namespace
 
 const LevelEntry levels_districts_c[11] = {
-    {"NASSGRUBE", {}, 29, 1500},
+    {"NASSGRUBE", cave_072, 29, 1500},
     {"KUPFERHALLE", {}, 11, 1500},
     {"STEINSCHACHT", {}, 13, 1500},
     {"SCHATTENSOHLE", {}, 29, 1500},
