@@ -29,6 +29,28 @@ constexpr std::string_view cave_072[] = {
 };
 static_assert(walled_rectangle(cave_072));
 
+// 73: KUPFERHALLE — boulders dug down through the shifter teeth of a dripping hall's roof rain crystals; the bigbomb in the middle cracks the strongroom in its floor
+constexpr std::string_view cave_073[] = {
+    "#################################",
+    "#@.......*.............*........#",
+    "#...o...o...o...Q...o...o...o...#",
+    "#...............................#",
+    "#.%%W%^%W%^%W%^%W%^%W%^%W%^%W%%.#",
+    "#.%                           %.#",
+    "#.%                           %.#",
+    "#.%                           %.#",
+    "#.%                           %.#",
+    "#.%                           %.#",
+    "#..                           ..#",
+    "#...........%%%%%%%%%...........#",
+    "#.....*.....%%%%%%%%%......*....#",
+    "#...........%*******%...........#",
+    "#...........%%%%%%%%%...........#",
+    "#..............................X#",
+    "#################################",
+};
+static_assert(walled_rectangle(cave_073));
+
 // 76: KUPFERGANG — a dripping copper gallery over four star vaults; blast each vault's lid from the gallery floor
 constexpr std::string_view cave_076[] = {
     "################################",
@@ -104,7 +126,7 @@ static_assert(walled_rectangle(cave_080));
 
 const LevelEntry levels_districts_c[11] = {
     {"NASSGRUBE", cave_072, 29, 1500},
-    {"KUPFERHALLE", {}, 11, 1500},
+    {"KUPFERHALLE", cave_073, 11, 1500},
     {"STEINSCHACHT", {}, 13, 1500},
     {"SCHATTENSOHLE", {}, 29, 1500},
     {"KUPFERGANG", cave_076, 29, 1500},
