@@ -51,6 +51,30 @@ constexpr std::string_view cave_073[] = {
 };
 static_assert(walled_rectangle(cave_073));
 
+// 74: STEINSCHACHT — boulders let down a stone shaft pass a shifter and fall as crystals on the wisp's steel ring; moss sets in two sealed pens, a stick for each
+constexpr std::string_view cave_074[] = {
+    "##################################",
+    "#@...............................#",
+    "#.......*..o...%.%...o..*........#",
+    "#..............%o%...............#",
+    "#..............%o%...............#",
+    "#..%%^%%%^%%%^%%o%%^%%%^%%%^%%...#",
+    "#..            ...            ...#",
+    "#..............% %...............#",
+    "#..............% %...............#",
+    "#.....o........%W%........o......#",
+    "#..............% %...............#",
+    "#..............% %...............#",
+    "#........%%%%.## ##.%%%%.........#",
+    "#...o....%~.%.# m #.%.~%....o....#",
+    "#........%..%.# # #.%..%.........#",
+    "#........%%%%.#   #.%%%%.........#",
+    "#.d...........##.##...........d..#",
+    "#...............................X#",
+    "##################################",
+};
+static_assert(walled_rectangle(cave_074));
+
 // 76: KUPFERGANG — a dripping copper gallery over four star vaults; blast each vault's lid from the gallery floor
 constexpr std::string_view cave_076[] = {
     "################################",
@@ -127,7 +151,7 @@ static_assert(walled_rectangle(cave_080));
 const LevelEntry levels_districts_c[11] = {
     {"NASSGRUBE", cave_072, 29, 1500},
     {"KUPFERHALLE", cave_073, 11, 1500},
-    {"STEINSCHACHT", {}, 13, 1500},
+    {"STEINSCHACHT", cave_074, 13, 1500},
     {"SCHATTENSOHLE", {}, 29, 1500},
     {"KUPFERGANG", cave_076, 29, 1500},
     {"FUNKENKAMMER", {}, 35, 1500},
