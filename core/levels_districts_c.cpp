@@ -75,6 +75,29 @@ constexpr std::string_view cave_074[] = {
 };
 static_assert(walled_rectangle(cave_074));
 
+// 75: SCHATTENSOHLE — a dark level gallery dripping from end to end over four steel stores behind red doors; the key waits in a chamber for the stick
+constexpr std::string_view cave_075[] = {
+    "#################################",
+    "#@..............d...............#",
+    "#....o..*....o.....o....*..o....#",
+    "#...............................#",
+    "#.%%^%^%%^%%^%%%^%%%^%%^%%^%^%%.#",
+    "#..                           %.#",
+    "#.%                           ..#",
+    "#.%%##R##%##R##%%%##R##%##R##%%.#",
+    "#...#*.*#.#*.*#...#*.*#.#*.*#...#",
+    "#...#+*+#.#+*+#...#+*+#.#+*+#...#",
+    "#...#####.#####...#####.#####...#",
+    "#...............................#",
+    "#...*....o...%%%%%%%...o....*...#",
+    "#............%.+r+.%............#",
+    "#..o.........%%%%%%%.........o..#",
+    "#.........*...........*.........#",
+    "#.......d......................X#",
+    "#################################",
+};
+static_assert(walled_rectangle(cave_075));
+
 // 76: KUPFERGANG — a dripping copper gallery over four star vaults; blast each vault's lid from the gallery floor
 constexpr std::string_view cave_076[] = {
     "################################",
@@ -152,7 +175,7 @@ const LevelEntry levels_districts_c[11] = {
     {"NASSGRUBE", cave_072, 29, 1500},
     {"KUPFERHALLE", cave_073, 11, 1500},
     {"STEINSCHACHT", cave_074, 13, 1500},
-    {"SCHATTENSOHLE", {}, 29, 1500},
+    {"SCHATTENSOHLE", cave_075, 29, 1500},
     {"KUPFERGANG", cave_076, 29, 1500},
     {"FUNKENKAMMER", {}, 35, 1500},
     {"FUNKENSTOLLEN", cave_078, 30, 1500},
