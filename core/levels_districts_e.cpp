@@ -5,6 +5,30 @@ namespace korvedan {
 
 namespace {
 
+// 91: ALTKESSEL — an old cauldron dripping from its rim; four star vaults sunk in its iron floor, blasted open from inside under the drips
+constexpr std::string_view cave_091[] = {
+    "##################################",
+    "#@....*.....o........o.....*.....#",
+    "#.........d............d.........#",
+    "#.....o.....*........*.....o.....#",
+    "#......%%^^^^^^^..^^^^^^^%%......#",
+    "#.....%                    %.....#",
+    "#....%                      %....#",
+    "#...%                        %...#",
+    "#...%    d              d    %...#",
+    "#.o.%                        %.o.#",
+    "#...%                        %...#",
+    "#....%                      %....#",
+    "#.....%                    %.....#",
+    "#..*...%%%%%%%%%%%%%%%%%%%%...*..#",
+    "#......#+*+##+*+##+*+##+*+#......#",
+    "#......####################......#",
+    "#...*......o..........o......*...#",
+    "#...............................X#",
+    "##################################",
+};
+static_assert(walled_rectangle(cave_091));
+
 // 100: EISENSOHLE — iron floors part four mine levels; blast the plugs, cross the dripping galleries, unlock the bottom
 constexpr std::string_view cave_100[] = {
     "######################################",
@@ -34,7 +58,7 @@ static_assert(walled_rectangle(cave_100));
 }  // namespace
 
 const LevelEntry levels_districts_e[10] = {
-    {"ALTKESSEL", {}, 24, 1500},
+    {"ALTKESSEL", cave_091, 24, 1500},
     {"DONNERGANG", {}, 24, 1500},
     {"EISENKESSEL", {}, 31, 1500},
     {"KUPFERFLOEZ", {}, 39, 1500},
