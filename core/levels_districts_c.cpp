@@ -121,6 +121,30 @@ constexpr std::string_view cave_076[] = {
 };
 static_assert(walled_rectangle(cave_076));
 
+// 77: FUNKENKAMMER — the sparks chamber: stars under a dripping roof behind the green door; the red key opens the powder room, a stick the green key's vault
+constexpr std::string_view cave_077[] = {
+    "################################",
+    "#@...............o.............#",
+    "#......*...o..*.....*...o..*...#",
+    "#..............................#",
+    "#........##############.########",
+    "#....%...#^%^%^%^%^%^%#.#d...d##",
+    "#.ooo%...#            #.#..*..##",
+    "#..r.%...#            #.###R####",
+    "#.%%%%...#            #........#",
+    "#.....o..#            #.......*#",
+    "#..*.....#            #..*.....#",
+    "#......*.#            #........#",
+    "#........#+*+*+*+*+*+*#...o..*.#",
+    "#..%%%%%.#............#........#",
+    "#..%+g+%.#######G######........#",
+    "#.o%%%%%..................*....#",
+    "#..........*.o......*..........#",
+    "#..*...........*.......o......X#",
+    "################################",
+};
+static_assert(walled_rectangle(cave_077));
+
 // 78: FUNKENSTOLLEN — three dripping tunnels chained by red, green and yellow doors, two star vaults below for the dynamite
 constexpr std::string_view cave_078[] = {
     "################################",
@@ -177,7 +201,7 @@ const LevelEntry levels_districts_c[11] = {
     {"STEINSCHACHT", cave_074, 13, 1500},
     {"SCHATTENSOHLE", cave_075, 29, 1500},
     {"KUPFERGANG", cave_076, 29, 1500},
-    {"FUNKENKAMMER", {}, 35, 1500},
+    {"FUNKENKAMMER", cave_077, 35, 1500},
     {"FUNKENSTOLLEN", cave_078, 30, 1500},
     {"NASSGANG", {}, 16, 1500},
     {"KOHLEKESSEL", cave_080, 22, 1500},
