@@ -29,6 +29,32 @@ constexpr std::string_view cave_091[] = {
 };
 static_assert(walled_rectangle(cave_091));
 
+// 92: DONNERGANG — a thunder road: two lines of dynamite run between the star pockets of a brick gallery; light each line at its end, one at the foot of a dripping shaft, and the chain blasts the pockets open
+constexpr std::string_view cave_092[] = {
+    "#####################################",
+    "#@...........*....................^.#",
+    "#.....*........d....o.........*... .#",
+    "#.........o.............*......... .#",
+    "#................*..........o....# .#",
+    "#................................# .#",
+    "#...%%%^%%%^%%%^%%%^%%%^%%%^%%%%%# .#",
+    "#...%%%+%%%+%%%+%%%+%%%+%%%+%%%%%# .#",
+    "#...%%%%%%%%%%%%%%#%%%%%%%%%%%%%%# .#",
+    "#....ddddddddddddd#ddddddddddddd.  .#",
+    "#...%%%%%%%%%%%%%%#%%%%%%%%%%%%%%# .#",
+    "#...%%%%%*%%%*%%%*%%%*%%%*%%%*%%%# .#",
+    "#...%%%%%%%%%%%%%%%%%%%%%%%%%%%%%# .#",
+    "#................................# .#",
+    "#..............................*.. .#",
+    "#..*................*...............#",
+    "#.......o.............d.......o.....#",
+    "#...........*...........o...........#",
+    "#...........................*.......#",
+    "#..................................X#",
+    "#####################################",
+};
+static_assert(walled_rectangle(cave_092));
+
 // 100: EISENSOHLE — iron floors part four mine levels; blast the plugs, cross the dripping galleries, unlock the bottom
 constexpr std::string_view cave_100[] = {
     "######################################",
@@ -59,7 +85,7 @@ static_assert(walled_rectangle(cave_100));
 
 const LevelEntry levels_districts_e[10] = {
     {"ALTKESSEL", cave_091, 24, 1500},
-    {"DONNERGANG", {}, 24, 1500},
+    {"DONNERGANG", cave_092, 24, 1500},
     {"EISENKESSEL", {}, 31, 1500},
     {"KUPFERFLOEZ", {}, 39, 1500},
     {"WURZELSCHACHT", {}, 17, 1500},
