@@ -170,6 +170,30 @@ constexpr std::string_view cave_078[] = {
 };
 static_assert(walled_rectangle(cave_078));
 
+// 79: NASSGANG — a wet corridor parted in two, a gobbler swimming one half and a wisp the other; hoppers drop boulders through the roof's shifters to crush them, moss sets in a sealed pen
+constexpr std::string_view cave_079[] = {
+    "################################",
+    "#@.............................#",
+    "#....o....o..........o....o....#",
+    "#..............................#",
+    "#.%%%W%^%%W%%^%%%%^%%W%%^%W%%%.#",
+    "#.             %%             .#",
+    "#.            c%%m            .#",
+    "#.############################.#",
+    "#..............................#",
+    "#..%o%.................d.......#",
+    "#..% %....o....................#",
+    "#....%.......%%%%%.............#",
+    "#..%n%.......%~..%...o.........#",
+    "#..%%%.......%+.*%.............#",
+    "#............%%%%%.............#",
+    "#.......d......................#",
+    "#......o...........o.....o.....#",
+    "#.............................X#",
+    "################################",
+};
+static_assert(walled_rectangle(cave_079));
+
 // 80: KOHLEKESSEL — a brick cauldron heaped with coal and crystals under a steel lid; blast its bottom and let it pour into the dripping fire pit
 constexpr std::string_view cave_080[] = {
     "##################################",
@@ -203,7 +227,7 @@ const LevelEntry levels_districts_c[11] = {
     {"KUPFERGANG", cave_076, 29, 1500},
     {"FUNKENKAMMER", cave_077, 35, 1500},
     {"FUNKENSTOLLEN", cave_078, 30, 1500},
-    {"NASSGANG", {}, 16, 1500},
+    {"NASSGANG", cave_079, 16, 1500},
     {"KOHLEKESSEL", cave_080, 22, 1500},
     {"SALZHALLE", {}, 31, 1500},
     {"KALTKLUFT", {}, 25, 1500},
