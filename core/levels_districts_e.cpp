@@ -55,6 +55,30 @@ constexpr std::string_view cave_092[] = {
 };
 static_assert(walled_rectangle(cave_092));
 
+// 93: EISENKESSEL — an iron cauldron under a dripping lid: a stick frees the green key from its vault, green opens the cauldron's side, the red key at its far end opens the hatch room
+constexpr std::string_view cave_093[] = {
+    "####################################",
+    "#@.....*......d.............*.....*#",
+    "#..*......o.......*.......o........#",
+    "#.......*....................*.o...#",
+    "#.....########^^^^^^^^^^^^#####....#",
+    "#..*...#                      #..*.#",
+    "#.......#                    #.....#",
+    "#...o....#                  #......#",
+    "#.........#                #.......#",
+    "#..*.......#              #....o...#",
+    "#..........G*+*+*+*+*+*+*r#........#",
+    "#.....o.....##############...*.....#",
+    "#..............d...................#",
+    "#...%%%%%..........................#",
+    "#...%g+%%....*.......o.....#####...#",
+    "#...%%%%%..............*...#...#...#",
+    "#..*.........o.............R...#...#",
+    "#..........*...............#..X#...#",
+    "####################################",
+};
+static_assert(walled_rectangle(cave_093));
+
 // 100: EISENSOHLE — iron floors part four mine levels; blast the plugs, cross the dripping galleries, unlock the bottom
 constexpr std::string_view cave_100[] = {
     "######################################",
@@ -86,7 +110,7 @@ static_assert(walled_rectangle(cave_100));
 const LevelEntry levels_districts_e[10] = {
     {"ALTKESSEL", cave_091, 24, 1500},
     {"DONNERGANG", cave_092, 24, 1500},
-    {"EISENKESSEL", {}, 31, 1500},
+    {"EISENKESSEL", cave_093, 31, 1500},
     {"KUPFERFLOEZ", {}, 39, 1500},
     {"WURZELSCHACHT", {}, 17, 1500},
     {"TIEFGANG", {}, 40, 1500},
