@@ -217,6 +217,29 @@ constexpr std::string_view cave_080[] = {
 };
 static_assert(walled_rectangle(cave_080));
 
+// 81: SALZHALLE — twin salt halls under dripping roofs, each locking up the other's key: blast into the brick one, its red key opens the steel one, green opens the treasury
+constexpr std::string_view cave_081[] = {
+    "##################################",
+    "#@....*.........d..........*.....#",
+    "#..........o..........o..........#",
+    "#.%%^%^%G%^%^%%....##^#^#R#^#^##.#",
+    "#.%           %....#           #.#",
+    "#.%           %.*..#           #.#",
+    "#.%           %....#           #.#",
+    "#.%           %....#           #.#",
+    "#.%           %..*.#           #.#",
+    "#.%           %....#           #.#",
+    "#.%+ *  r  * +%....#+ *  g  * +#.#",
+    "#.%%%%%%%%%%%%%....#############.#",
+    "#...........####G#####........o..#",
+    "#...*.......#        #.......*...#",
+    "#.....o.....#..+..+..#.....o.....#",
+    "#.......*...#+.*.+.*.#...*.......#",
+    "#..o........##########..........X#",
+    "##################################",
+};
+static_assert(walled_rectangle(cave_081));
+
 }  // namespace
 
 const LevelEntry levels_districts_c[11] = {
@@ -229,7 +252,7 @@ const LevelEntry levels_districts_c[11] = {
     {"FUNKENSTOLLEN", cave_078, 30, 1500},
     {"NASSGANG", cave_079, 16, 1500},
     {"KOHLEKESSEL", cave_080, 22, 1500},
-    {"SALZHALLE", {}, 31, 1500},
+    {"SALZHALLE", cave_081, 31, 1500},
     {"KALTKLUFT", {}, 25, 1500},
 };
 
