@@ -52,12 +52,35 @@ constexpr std::string_view cave_084[] = {
 };
 static_assert(walled_rectangle(cave_084));
 
+// 85: KOHLEGRUND — a coal bottom: moss sets in a thick-walled seam that only the bigbomb cracks; a wisp circles a ring under a dripping gallery of boulder and bomb carts
+constexpr std::string_view cave_085[] = {
+    "####################################",
+    "#@.............................o...#",
+    "#.....o..........o..........*......#",
+    "#...........o...........o..........#",
+    "#....+.......Q.....%%^%%%^%%%^%%%%.#",
+    "#...................             ..#",
+    "#............ %.....  o   q   o  ..#",
+    "#..o.....o... %....%%%. %%. %%. %%.#",
+    "#............ %.....    m        ..#",
+    "#..%%%%%%%%%% %..... %%%%%%%%%%% ..#",
+    "#..%%%%%%%%%% %..... %%%%%%%%%%% ..#",
+    "#..%%..~...%% %..o.. %%%%%%%%%%% ..#",
+    "#..%%~.....%% %..... %%%%%%%%%%% ..#",
+    "#..%%%%%%%%%%%%..... %%%%%%%%%%% ..#",
+    "#..%%%%%%%%%%.......             ..#",
+    "#..................................#",
+    "#.......o.................o.......X#",
+    "####################################",
+};
+static_assert(walled_rectangle(cave_085));
+
 }  // namespace
 
 const LevelEntry levels_districts_d[8] = {
     {"SALZGANG", cave_083, 33, 1500},
     {"NEBELGRUND", cave_084, 14, 1500},
-    {"KOHLEGRUND", {}, 14, 1500},
+    {"KOHLEGRUND", cave_085, 14, 1500},
     {"SILBERSPALT", {}, 33, 1500},
     {"SALZKAMMER", {}, 22, 1500},
     {"TIEFSCHACHT", {}, 33, 1500},
