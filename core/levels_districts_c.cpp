@@ -240,6 +240,29 @@ constexpr std::string_view cave_081[] = {
 };
 static_assert(walled_rectangle(cave_081));
 
+// 82: KALTKLUFT — two steel clefts dripping from their heads, stars wedged under stones in their side niches; a stick silences a head, another opens the cold store
+constexpr std::string_view cave_082[] = {
+    "#################################",
+    "#@..d.......................d...#",
+    "#......#^^#..o.....o..#^^#......#",
+    "#......#  #.....d.....#  #......#",
+    "#..*..##  #...........#  ##..*..#",
+    "#....#o#  #...........#  #o#....#",
+    "#....#+   #.o.......o.#   +#....#",
+    "#.....##  ##....*....##  ##.....#",
+    "#......#  #o#.......#o#  #......#",
+    "#......#   +#...o...#+   #......#",
+    "#.*...##  ##.........##  ##...*.#",
+    "#....#o#  #..%%%%%%%..#  #o#....#",
+    "#....#+   #..%+.*.+%..#   +#....#",
+    "#.....##  #..%*.+.*%..#  ##.....#",
+    "#.......  #..%.....%..#  .......#",
+    "#..o...####..%%%%%%%..####...o..#",
+    "#..............................X#",
+    "#################################",
+};
+static_assert(walled_rectangle(cave_082));
+
 }  // namespace
 
 const LevelEntry levels_districts_c[11] = {
@@ -253,7 +276,7 @@ const LevelEntry levels_districts_c[11] = {
     {"NASSGANG", cave_079, 16, 1500},
     {"KOHLEKESSEL", cave_080, 22, 1500},
     {"SALZHALLE", cave_081, 31, 1500},
-    {"KALTKLUFT", {}, 25, 1500},
+    {"KALTKLUFT", cave_082, 25, 1500},
 };
 
 }  // namespace korvedan
