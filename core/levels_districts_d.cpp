@@ -100,6 +100,30 @@ constexpr std::string_view cave_086[] = {
 };
 static_assert(walled_rectangle(cave_086));
 
+// 87: SALZKAMMER — a closed salt chamber of three dripping tiers: blast the lid clear of the boulders on it, then each floor with the stick found on it
+constexpr std::string_view cave_087[] = {
+    "##################################",
+    "#@.....o.........................#",
+    "#...d............o..........o....#",
+    "#........o....o.....o....o.......#",
+    "#.....#%%%^%%%%%%^%%%%%^%%%#.....#",
+    "#.....#                    #..*..#",
+    "#.*...# *+   d   *    +*   #.....#",
+    "#.....#%%^%%%%%^%%%%%^%%%%%#.....#",
+    "#..o..#                    #.....#",
+    "#.....#  +*     d     *+   #...o.#",
+    "#.....#%%%%%^%%%%%^%%%%%^%%#.....#",
+    "#.....#                    #.....#",
+    "#.....#+*+    *+*     +*+  #.....#",
+    "#.....######################.....#",
+    "#.....######################..d..#",
+    "#.o..............................#",
+    "#................o.........o.....#",
+    "#.....................*.........X#",
+    "##################################",
+};
+static_assert(walled_rectangle(cave_087));
+
 }  // namespace
 
 const LevelEntry levels_districts_d[8] = {
@@ -107,7 +131,7 @@ const LevelEntry levels_districts_d[8] = {
     {"NEBELGRUND", cave_084, 14, 1500},
     {"KOHLEGRUND", cave_085, 14, 1500},
     {"SILBERSPALT", cave_086, 33, 1500},
-    {"SALZKAMMER", {}, 22, 1500},
+    {"SALZKAMMER", cave_087, 22, 1500},
     {"TIEFSCHACHT", {}, 33, 1500},
     {"SCHATTENGANG", {}, 31, 1500},
     {"WURZELKLUFT", {}, 21, 1500},
