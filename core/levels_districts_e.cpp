@@ -79,6 +79,32 @@ constexpr std::string_view cave_093[] = {
 };
 static_assert(walled_rectangle(cave_093));
 
+// 94: KUPFERFLOEZ — a copper seam in four layers parted by steel; each layer's key lies in a brick vault with its stars, and a stick opens the way to the door below
+constexpr std::string_view cave_094[] = {
+    "###################################",
+    "#@....*.......o........*.....d....#",
+    "#.........*.......*.........o.....#",
+    "#..%%%%%...........o....%%%%%.....#",
+    "#..%r+*%....d....*......%+*+%..*..#",
+    "#..%%%%%....o...........%%%%%.....#",
+    "###############################R###",
+    "#....*.............*.........*....#",
+    "#..*.....%%%%%.......%%%%%.....o..#",
+    "#.....d..%+*+%...o...%g*+%..d.....#",
+    "#...o....%%%%%.o.....%%%%%........#",
+    "##G################################",
+    "#.....*......o........*.......*...#",
+    "#..%%%%%...........o.....%%%%%....#",
+    "#..%+*+%...d....*...d....%y+*%....#",
+    "#..%%%%%....*............%%%%%..*.#",
+    "#################################Y#",
+    "#....*.......o.......*......o.....#",
+    "#..*......o.......*......*.....o..#",
+    "#.............o.........*........X#",
+    "###################################",
+};
+static_assert(walled_rectangle(cave_094));
+
 // 100: EISENSOHLE — iron floors part four mine levels; blast the plugs, cross the dripping galleries, unlock the bottom
 constexpr std::string_view cave_100[] = {
     "######################################",
@@ -111,7 +137,7 @@ const LevelEntry levels_districts_e[10] = {
     {"ALTKESSEL", cave_091, 24, 1500},
     {"DONNERGANG", cave_092, 24, 1500},
     {"EISENKESSEL", cave_093, 31, 1500},
-    {"KUPFERFLOEZ", {}, 39, 1500},
+    {"KUPFERFLOEZ", cave_094, 39, 1500},
     {"WURZELSCHACHT", {}, 17, 1500},
     {"TIEFGANG", {}, 40, 1500},
     {"NEBELKESSEL", {}, 32, 1500},
