@@ -124,6 +124,31 @@ constexpr std::string_view cave_087[] = {
 };
 static_assert(walled_rectangle(cave_087));
 
+// 88: TIEFSCHACHT — a deep shaft drips from its head through a green and a red door into three bands; the keys lead down, a stick opens the star vault at the bottom
+constexpr std::string_view cave_088[] = {
+    "##################################",
+    "#@...o......*..............o.....#",
+    "#.....*..d...o..^....*...........#",
+    "#..*......o...#   #..........*...#",
+    "#..........*..#   #.o.....d......#",
+    "#...g.........#   #.....*.....o..#",
+    "#.......*.....#   #............*.#",
+    "################G#################",
+    "#......o..*...%   %.o..........*.#",
+    "#...+..........   %...*......o...#",
+    "#........+....%   ..........r....#",
+    "#.*.........o.%   %...d..*.......#",
+    "################R#################",
+    "#..........o..%   %...o..........#",
+    "#..%%%%%%%%.*.%   ........*......#",
+    "#..%+*  *+%....   %.........o....#",
+    "#..%*+  +*%...%   %..*...........#",
+    "#..%%%%%%%%...%%%%%...........*..#",
+    "#.o.....................*.......X#",
+    "##################################",
+};
+static_assert(walled_rectangle(cave_088));
+
 }  // namespace
 
 const LevelEntry levels_districts_d[8] = {
@@ -132,7 +157,7 @@ const LevelEntry levels_districts_d[8] = {
     {"KOHLEGRUND", cave_085, 14, 1500},
     {"SILBERSPALT", cave_086, 33, 1500},
     {"SALZKAMMER", cave_087, 22, 1500},
-    {"TIEFSCHACHT", {}, 33, 1500},
+    {"TIEFSCHACHT", cave_088, 33, 1500},
     {"SCHATTENGANG", {}, 31, 1500},
     {"WURZELKLUFT", {}, 21, 1500},
 };
