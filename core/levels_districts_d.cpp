@@ -149,6 +149,32 @@ constexpr std::string_view cave_088[] = {
 };
 static_assert(walled_rectangle(cave_088));
 
+// 89: SCHATTENGANG — two dripping corridors floored with star pits, each shaded by a boulder to push aside; three boulders shade the red key's pit and only a stick clears them
+constexpr std::string_view cave_089[] = {
+    "#####################################",
+    "#@...................o...........*..#",
+    "#.....d..o.................o........#",
+    "#...*..........o..*..........d......#",
+    "#..............................o....#",
+    "#%.%%%%^%%%%%%%^%%%%%%%^%%%%%%%^%%%%#",
+    "#%                                 %#",
+    "#%   o   o   o   o  ooo  o   o     %#",
+    "#%%%%+%%%+%%%+%%%+%%%r%%%+%%%+%%%%.%#",
+    "#%%%%^%%%%%%%^%%%%%%%^%%%%%%%^%%%%.%#",
+    "#%                                 %#",
+    "#%     o   o   o   o   o   o   o   %#",
+    "#%.%%%%+%%%+%%%+%%%+%%%+%%%+%%%+%%%%#",
+    "#%.%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%#",
+    "#...................................#",
+    "#.......o..................##########",
+    "#......................o...#.....+..#",
+    "#.........d......o.........R..+.....#",
+    "#.............*............#........#",
+    "#.......................*..#.......X#",
+    "#####################################",
+};
+static_assert(walled_rectangle(cave_089));
+
 }  // namespace
 
 const LevelEntry levels_districts_d[8] = {
@@ -158,7 +184,7 @@ const LevelEntry levels_districts_d[8] = {
     {"SILBERSPALT", cave_086, 33, 1500},
     {"SALZKAMMER", cave_087, 22, 1500},
     {"TIEFSCHACHT", cave_088, 33, 1500},
-    {"SCHATTENGANG", {}, 31, 1500},
+    {"SCHATTENGANG", cave_089, 31, 1500},
     {"WURZELKLUFT", {}, 21, 1500},
 };
 
