@@ -105,6 +105,30 @@ constexpr std::string_view cave_094[] = {
 };
 static_assert(walled_rectangle(cave_094));
 
+// 95: WURZELSCHACHT — roots hang in an iron shaft: roll the boulder into its neck and they set into crystals behind the red door; the key waits under a bomb's ledge, a mite and a wisp under their boulders
+constexpr std::string_view cave_095[] = {
+    "######################################",
+    "#@.........*.....o ...........*......#",
+    "#.........d.....## ##................#",
+    "#......o........##.##........o.......#",
+    "#...............#~ ~#................#",
+    "#..%%%% %%%%....#~ ~#....%%%% %%%%...#",
+    "#..%       %....#   #....%     m %...#",
+    "#..% b     %....#   #....%       %...#",
+    "#..%%%%%%%%%....##R##....%%%%%%%%%...#",
+    "#....................................#",
+    "#.....................o...........*..#",
+    "#..*...q.............................#",
+    "#......% ....o........n....%%%%%.....#",
+    "#....... .............%....%+*+%.....#",
+    "#.....%%%%%................%%%%%.....#",
+    "#.....% r %.............d........o...#",
+    "#.....%%%%%...*......................#",
+    "#...................................X#",
+    "######################################",
+};
+static_assert(walled_rectangle(cave_095));
+
 // 100: EISENSOHLE — iron floors part four mine levels; blast the plugs, cross the dripping galleries, unlock the bottom
 constexpr std::string_view cave_100[] = {
     "######################################",
@@ -138,7 +162,7 @@ const LevelEntry levels_districts_e[10] = {
     {"DONNERGANG", cave_092, 24, 1500},
     {"EISENKESSEL", cave_093, 31, 1500},
     {"KUPFERFLOEZ", cave_094, 39, 1500},
-    {"WURZELSCHACHT", {}, 17, 1500},
+    {"WURZELSCHACHT", cave_095, 17, 1500},
     {"TIEFGANG", {}, 40, 1500},
     {"NEBELKESSEL", {}, 32, 1500},
     {"QUARZSOHLE", {}, 17, 1500},
