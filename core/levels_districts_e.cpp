@@ -129,6 +129,31 @@ constexpr std::string_view cave_095[] = {
 };
 static_assert(walled_rectangle(cave_095));
 
+// 96: TIEFGANG — a deep corridor winds down through brick in five legs joined by dripping drops; star pockets sealed in its floors are blasted open one by one, the red key lies in the deepest, the door before the hatch
+constexpr std::string_view cave_096[] = {
+    "###################################",
+    "#@....d.....*....o..*......*......#",
+    "#%.%%%%%%%%%%%%%%%%%%%%%%%%%%%%%^%#",
+    "#%  .         d    *     .  d    %#",
+    "#%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%% %#",
+    "#%%%%%%%+*+%%%%%%%%%%+*+%%%%%%%% %#",
+    "#%^%%%%%%%%%%%%%%%%%%%%%%%%%%%%% %#",
+    "#%   d     *    .  *     d       %#",
+    "#% %%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%#",
+    "#% %%%%%%%%%%%+*+%%%%%%%%%+*+%%%%%#",
+    "#% %%%%%%%%%%%%%%%%%%%%%%%%%%%%%^%#",
+    "#%       .  d       *   d   .    %#",
+    "#%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%% %#",
+    "#%%%%%%+*+%%%%%%%%%+r+%%%%%%%%%% %#",
+    "#%^%%%%%%%%%%%%%%%%%%%%%%%%%%%%% %#",
+    "#%    *    .    d      .     d*  %#",
+    "#% %%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%#",
+    "#% %%%%%%%%%%%%%%%%%%%%%%%%%%%%%%.#",
+    "#%    .   *   *         *     R..X#",
+    "###################################",
+};
+static_assert(walled_rectangle(cave_096));
+
 // 100: EISENSOHLE — iron floors part four mine levels; blast the plugs, cross the dripping galleries, unlock the bottom
 constexpr std::string_view cave_100[] = {
     "######################################",
@@ -163,7 +188,7 @@ const LevelEntry levels_districts_e[10] = {
     {"EISENKESSEL", cave_093, 31, 1500},
     {"KUPFERFLOEZ", cave_094, 39, 1500},
     {"WURZELSCHACHT", cave_095, 17, 1500},
-    {"TIEFGANG", {}, 40, 1500},
+    {"TIEFGANG", cave_096, 40, 1500},
     {"NEBELKESSEL", {}, 32, 1500},
     {"QUARZSOHLE", {}, 17, 1500},
     {"STEINHALLE", {}, 21, 1500},
