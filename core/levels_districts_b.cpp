@@ -1,4 +1,4 @@
-// Caves 50 to 71: districts with dynamite, ooze, moss and shifters.
+// Caves 50 to 67: districts with dynamite, ooze, moss and shifters.
 #include "core/levels_data.hpp"
 
 namespace korvedan {
@@ -315,7 +315,7 @@ static_assert(walled_rectangle(cave_063));
 
 }  // namespace
 
-const LevelEntry levels_districts_b[22] = {
+const LevelEntry levels_districts_b[18] = {
     {"SALZFLOEZ", cave_050, 12, 1500},
     {"NASSSPALT", cave_051, 22, 1500},
     {"NEBELSOHLE", cave_052, 14, 1500},
@@ -334,10 +334,6 @@ const LevelEntry levels_districts_b[22] = {
     {"SALZSOHLE", {}, 26, 1500},
     {"FUNKENKESSEL", {}, 21, 1500},
     {"KALTKESSEL", {}, 26, 1500},
-    {"NASSGRUND", {}, 14, 1500},
-    {"SCHATTENGRUND", {}, 14, 1500},
-    {"WURZELSOHLE", {}, 25, 1500},
-    {"TIEFGRUBE", {}, 33, 1500},
 };
 
 }  // namespace korvedan
