@@ -334,6 +334,7 @@ const LevelEntry levels_districts_b[18] = {
     {"SALZSOHLE", {}, 26, 1500},
     {"FUNKENKESSEL", {}, 21, 1500},
     {"KALTKESSEL", {}, 26, 1500},
+    // caves 68 to 71 go on in levels_districts_b2.cpp
 };
 
 }  // namespace korvedan
