@@ -313,6 +313,30 @@ constexpr std::string_view cave_063[] = {
 };
 static_assert(walled_rectangle(cave_063));
 
+// 64: SCHATTENFLOEZ — a wisp haunts a dark seam between brick strata with the red key; drop a slot boulder on it, cap the moss garden's chimney before the moss creeps out, and the red door lets you harvest it
+constexpr std::string_view cave_064[] = {
+    "################################",
+    "#@......o...............o......#",
+    "#...*...........*..............#",
+    "#.......n..o........o...n......#",
+    "#..............................#",
+    "#...%%%%%%% %%%%%%%% %%%%%%%...#",
+    "#...%r                     %...#",
+    "#...%          m           %...#",
+    "#...%%%%%%%%%%%%%%%%%%%%%%%%...#",
+    "#..............o...............#",
+    "#.....o............o...........#",
+    "#..............................#",
+    "#....% %.......................#",
+    "#....% %..........o............#",
+    "#%%%R% %.......................#",
+    "#%~ ~ ~%.......................#",
+    "#%+~ ~ %.......................#",
+    "#%%%%%%%......................X#",
+    "################################",
+};
+static_assert(walled_rectangle(cave_064));
+
 }  // namespace
 
 const LevelEntry levels_districts_b[18] = {
@@ -330,7 +354,7 @@ const LevelEntry levels_districts_b[18] = {
     {"STEINSOHLE", cave_061, 24, 1500},
     {"ALTSTOLLEN", cave_062, 16, 1500},
     {"SALZSPALT", cave_063, 11, 1500},
-    {"SCHATTENFLOEZ", {}, 16, 1500},
+    {"SCHATTENFLOEZ", cave_064, 16, 1500},
     {"SALZSOHLE", {}, 26, 1500},
     {"FUNKENKESSEL", {}, 21, 1500},
     {"KALTKESSEL", {}, 26, 1500},
