@@ -154,6 +154,32 @@ constexpr std::string_view cave_096[] = {
 };
 static_assert(walled_rectangle(cave_096));
 
+// 97: NEBELKESSEL — a cauldron of fog: drips rain from its ceiling past stars set on pegs; the red key on its floor opens the store beneath
+constexpr std::string_view cave_097[] = {
+    "######################################",
+    "#@....*......o........*..............#",
+    "#.........d....*.....................#",
+    "#.......................o............#",
+    "#...%%%^%%^%%^%%^%%^%%^%%^%%^%%%%%...#",
+    "#...%                            %...#",
+    "#.*.%                            %...#",
+    "#....    +        o        +     ....#",
+    "#...%   %%%      %%%      %%%    %...#",
+    "#.o.%                            %...#",
+    "#...%        +    o    +         %%%.#",
+    "#...%       %%%  %%%  %%%        %+%.#",
+    "#.d.%                            %%%.#",
+    "#...%   +         +         +    %...#",
+    "#...%  %%%       %%%       %%%   %...#",
+    "#...%        r                   %.o.#",
+    "#...%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%...#",
+    "#.*.........%%%%%%%%%%%%%............#",
+    "#...........R *+**+**+* %...*........#",
+    "#.......*...%%%%%%%%%%%%%...........X#",
+    "######################################",
+};
+static_assert(walled_rectangle(cave_097));
+
 // 100: EISENSOHLE — iron floors part four mine levels; blast the plugs, cross the dripping galleries, unlock the bottom
 constexpr std::string_view cave_100[] = {
     "######################################",
@@ -189,7 +215,7 @@ const LevelEntry levels_districts_e[10] = {
     {"KUPFERFLOEZ", cave_094, 39, 1500},
     {"WURZELSCHACHT", cave_095, 17, 1500},
     {"TIEFGANG", cave_096, 40, 1500},
-    {"NEBELKESSEL", {}, 32, 1500},
+    {"NEBELKESSEL", cave_097, 32, 1500},
     {"QUARZSOHLE", {}, 17, 1500},
     {"STEINHALLE", {}, 21, 1500},
     {"EISENSOHLE", cave_100, 41, 1500},
