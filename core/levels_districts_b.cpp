@@ -337,6 +337,30 @@ constexpr std::string_view cave_064[] = {
 };
 static_assert(walled_rectangle(cave_064));
 
+// 65: SALZSOHLE — a brine-dripping gallery over three salt stores: the green door hides the red key, a stick opens the brick vault between them, and every hole you make lets the drops follow you down
+constexpr std::string_view cave_065[] = {
+    "#################################",
+    "#@....*.....o.......*....o....*.#",
+    "#.........d........g............#",
+    "#..*...o........*......o.....d..#",
+    "#...........o...................#",
+    "#%%%%^%%%%%%%%^%%%%%%%%^%%%%%%..#",
+    "#                            ...#",
+    "#                            ...#",
+    "#####G####%%%%%%%%%####R#####...#",
+    "##+.....+#%.+.+.+.%#.+...+..#...#",
+    "##..*r*..#%*.....*%#..*..*..#...#",
+    "#########%%%%%%%%%%##########...#",
+    "#...*.........o.........*.......#",
+    "#......o............o...........#",
+    "#..........*.................o..#",
+    "#....o.........o......*.........#",
+    "#...............................#",
+    "#..............................X#",
+    "#################################",
+};
+static_assert(walled_rectangle(cave_065));
+
 }  // namespace
 
 const LevelEntry levels_districts_b[18] = {
@@ -355,7 +379,7 @@ const LevelEntry levels_districts_b[18] = {
     {"ALTSTOLLEN", cave_062, 16, 1500},
     {"SALZSPALT", cave_063, 11, 1500},
     {"SCHATTENFLOEZ", cave_064, 16, 1500},
-    {"SALZSOHLE", {}, 26, 1500},
+    {"SALZSOHLE", cave_065, 26, 1500},
     {"FUNKENKESSEL", {}, 21, 1500},
     {"KALTKESSEL", {}, 26, 1500},
     // caves 68 to 71 go on in levels_districts_b2.cpp
