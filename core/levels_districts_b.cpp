@@ -361,6 +361,30 @@ constexpr std::string_view cave_065[] = {
 };
 static_assert(walled_rectangle(cave_065));
 
+// 66: FUNKENKESSEL — an open cauldron under a roof that rains sparks: the red key lies on its floor beneath a drip, the red door in its iron bottom opens the star store, and a stick cracks the little vault beside it
+constexpr std::string_view cave_066[] = {
+    "#################################",
+    "#@.....*......d.......*.....o...#",
+    "#...o......*.......o............#",
+    "#.......d.......................#",
+    "#%%%%%%%%%^%%%%^%%%%%^%%%%^%%%%.#",
+    "#......                   ......#",
+    "#.....%%                 %%.....#",
+    "#......%%               %%......#",
+    "#.......%%             %%.......#",
+    "#........%             %........#",
+    "#........%  +  r    +  %........#",
+    "#........%######R######%........#",
+    "#..%%%%%.%#.+.*..+..*.+#........#",
+    "#..%+*+%.%#............#...o....#",
+    "#..%%%%%.%##############........#",
+    "#...............o...............#",
+    "#.....o.........................#",
+    "#..............................X#",
+    "#################################",
+};
+static_assert(walled_rectangle(cave_066));
+
 }  // namespace
 
 const LevelEntry levels_districts_b[18] = {
@@ -380,7 +404,7 @@ const LevelEntry levels_districts_b[18] = {
     {"SALZSPALT", cave_063, 11, 1500},
     {"SCHATTENFLOEZ", cave_064, 16, 1500},
     {"SALZSOHLE", cave_065, 26, 1500},
-    {"FUNKENKESSEL", {}, 21, 1500},
+    {"FUNKENKESSEL", cave_066, 21, 1500},
     {"KALTKESSEL", {}, 26, 1500},
     // caves 68 to 71 go on in levels_districts_b2.cpp
 };
