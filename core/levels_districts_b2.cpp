@@ -5,10 +5,32 @@ namespace korvedan {
 
 namespace {
 
+// 68: NASSGRUND — a mite, a wisp and a mite circle in the flooded gallery at the bottom; drop the sluice boulders on them, wade to the red key that opens the star store and the hatch
+constexpr std::string_view cave_068[] = {
+    "###############################",
+    "#@.......*.........o.......*..#",
+    "#...o.........................#",
+    "#.........o..............o....#",
+    "#..*..............o...........#",
+    "#.............................#",
+    "#....o....................o...#",
+    "#.......*.........o...........#",
+    "#.............................#",
+    "#.....o......o.....o..........#",
+    "#%%%%..%%%%%..%%%%..%%%%%%%R%%#",
+    "#%%%%% %%%%%% %%%%% %%%%%*....#",
+    "#%    b      m     b   %%.+...#",
+    "#%                    r%%.....#",
+    "#%%%%%%%%%%%%%%%%%%%%%%%%.+*..#",
+    "#.......................%....X#",
+    "###############################",
+};
+static_assert(walled_rectangle(cave_068));
+
 }  // namespace
 
 const LevelEntry levels_districts_b2[4] = {
-    {"NASSGRUND", {}, 14, 1500},
+    {"NASSGRUND", cave_068, 14, 1500},
     {"SCHATTENGRUND", {}, 14, 1500},
     {"WURZELSOHLE", {}, 25, 1500},
     {"TIEFGRUBE", {}, 33, 1500},
