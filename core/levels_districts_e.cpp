@@ -180,6 +180,30 @@ constexpr std::string_view cave_097[] = {
 };
 static_assert(walled_rectangle(cave_097));
 
+// 98: QUARZSOHLE — a quartz level under a dripping roof: stars sit in pockets above the drips, hanging stubs force the way down into the wet, and each stick brings one star down
+constexpr std::string_view cave_098[] = {
+    "###################################",
+    "#@.........*............*.........#",
+    "#.......d...........d..........d..#",
+    "#....o...........o...........o....#",
+    "#.............d...........d.......#",
+    "#.................................#",
+    "#..#############################..#",
+    "#..%%+%%%+%%%+%%%+%%%+%%%+%%%+%%..#",
+    "#.*%^^^%^^^%^^^%^^^%^^^%^^^%^^^%..#",
+    "#..    %   %   %   %   %   %    ..#",
+    "#..                             ..#",
+    "#..%%%%%%%%%%%%%%%%%%%%%%%%%%%%%..#",
+    "#.................................#",
+    "#...........................*.....#",
+    "#...d.....o.......................#",
+    "#................*................#",
+    "#.....................o...........#",
+    "#................................X#",
+    "###################################",
+};
+static_assert(walled_rectangle(cave_098));
+
 // 100: EISENSOHLE — iron floors part four mine levels; blast the plugs, cross the dripping galleries, unlock the bottom
 constexpr std::string_view cave_100[] = {
     "######################################",
@@ -216,7 +240,7 @@ const LevelEntry levels_districts_e[10] = {
     {"WURZELSCHACHT", cave_095, 17, 1500},
     {"TIEFGANG", cave_096, 40, 1500},
     {"NEBELKESSEL", cave_097, 32, 1500},
-    {"QUARZSOHLE", {}, 17, 1500},
+    {"QUARZSOHLE", cave_098, 17, 1500},
     {"STEINHALLE", {}, 21, 1500},
     {"EISENSOHLE", cave_100, 41, 1500},
 };
