@@ -27,11 +27,34 @@ constexpr std::string_view cave_068[] = {
 };
 static_assert(walled_rectangle(cave_068));
 
+// 69: SCHATTENGRUND — moss sets in a tub stoppered by a stick; pull the stick and the crystals pour through the shifter below into the star cellar, which the stick then blasts open
+constexpr std::string_view cave_069[] = {
+    "###############################",
+    "#@.......o....................#",
+    "#.....*.............o.........#",
+    "#.............................#",
+    "#..o..........................#",
+    "#............q...q.........o..#",
+    "#.......o.....................#",
+    "#...........%%%%%%%...........#",
+    "#...........%.~...%....o......#",
+    "#...........%...~.%.......+...#",
+    "#.....o.....%%%d%%%...........#",
+    "#.............................#",
+    "#..........%%%%W%%%%.....o....#",
+    "#...*......%       %..........#",
+    "#..........%       %..o.......#",
+    "#..o.......%       %..........#",
+    "#..........%%%%%%%%%.........X#",
+    "###############################",
+};
+static_assert(walled_rectangle(cave_069));
+
 }  // namespace
 
 const LevelEntry levels_districts_b2[4] = {
     {"NASSGRUND", cave_068, 14, 1500},
-    {"SCHATTENGRUND", {}, 14, 1500},
+    {"SCHATTENGRUND", cave_069, 14, 1500},
     {"WURZELSOHLE", {}, 25, 1500},
     {"TIEFGRUBE", {}, 33, 1500},
 };
