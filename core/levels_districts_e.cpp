@@ -204,6 +204,32 @@ constexpr std::string_view cave_098[] = {
 };
 static_assert(walled_rectangle(cave_098));
 
+// 99: STEINHALLE — a hall of stone pillars under a dripping roof: each pillar keeps two stars under a boulder cap; blast the cap away first, or the falling stone smashes a star
+constexpr std::string_view cave_099[] = {
+    "#####################################",
+    "#@.......*..d.............d...*.....#",
+    "#.....d............d...*.........d..#",
+    "#%.%%%%^%%^%%%^%%^%%%^%%^%%%^%%^%%%%#",
+    "#                                   #",
+    "#                                   #",
+    "#                                   #",
+    "#                                   #",
+    "#     .o.    .o.    .o.    .o.      #",
+    "#     .+.    .+.    .+.    .+.      #",
+    "#     .+.    .+.    .+.    .+.      #",
+    "#     ...    ...    ...    ...      #",
+    "#     ...    ...    ...    ...      #",
+    "#     ...    ...    ...    ...      #",
+    "#     ...    ...    ...    ...      #",
+    "#     ...    ...    ...    ...      #",
+    "#     ...    ...    ...    ...      #",
+    "#     ...    ...    ...    ...      #",
+    "#     ...    ...    ...    ...      #",
+    "#  *  ...    ... *  ...    ...     X#",
+    "#####################################",
+};
+static_assert(walled_rectangle(cave_099));
+
 // 100: EISENSOHLE — iron floors part four mine levels; blast the plugs, cross the dripping galleries, unlock the bottom
 constexpr std::string_view cave_100[] = {
     "######################################",
@@ -241,7 +267,7 @@ const LevelEntry levels_districts_e[10] = {
     {"TIEFGANG", cave_096, 40, 1500},
     {"NEBELKESSEL", cave_097, 32, 1500},
     {"QUARZSOHLE", cave_098, 17, 1500},
-    {"STEINHALLE", {}, 21, 1500},
+    {"STEINHALLE", cave_099, 21, 1500},
     {"EISENSOHLE", cave_100, 41, 1500},
 };
 
