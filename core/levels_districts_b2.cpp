@@ -50,12 +50,34 @@ constexpr std::string_view cave_069[] = {
 };
 static_assert(walled_rectangle(cave_069));
 
+// 70: WURZELSOHLE — a stick frees the yellow key from its knot; under the dripping roots of the gallery the yellow vault holds green, green holds red, red the richest
+constexpr std::string_view cave_070[] = {
+    "#################################",
+    "#@.....*..o.............*.......#",
+    "#..............%%%..o......d....#",
+    "#.....o....*...%y%........o.....#",
+    "#..............%%%...*..........#",
+    "#..*d........o..............*...#",
+    "#........o.........o............#",
+    "#%.%%%^%%%%%^%%%%%%%^%%%%%^%%%%%#",
+    "#.                             .#",
+    "#.  *           *           *  .#",
+    "#%%%%%%%Y%%%%%%%G%%%%%%%R%%%%..%#",
+    "#....%......%%......%%......%...#",
+    "#.*..%......%%......%%......%...#",
+    "#....%......%%......%%......%...#",
+    "#....%+.g.+.%%+.r.+.%%+.+.+.%...#",
+    "#....%%%%%%%%%%%%%%%%%%%%%%%%..X#",
+    "#################################",
+};
+static_assert(walled_rectangle(cave_070));
+
 }  // namespace
 
 const LevelEntry levels_districts_b2[4] = {
     {"NASSGRUND", cave_068, 14, 1500},
     {"SCHATTENGRUND", cave_069, 14, 1500},
-    {"WURZELSOHLE", {}, 25, 1500},
+    {"WURZELSOHLE", cave_070, 25, 1500},
     {"TIEFGRUBE", {}, 33, 1500},
 };
 
