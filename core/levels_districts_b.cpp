@@ -385,6 +385,28 @@ constexpr std::string_view cave_066[] = {
 };
 static_assert(walled_rectangle(cave_066));
 
+// 67: KALTKESSEL — a cold cauldron of crystals hangs over an empty pit; the green door is its tap: open it from below, step aside and let it pour, then climb in for the red key that opens the hatch room; sticks crack the two stores in the floor
+constexpr std::string_view cave_067[] = {
+    "#################################",
+    "#@.....*........g......*...d....#",
+    "#...d.....*...o.......o....*....#",
+    "#....*.....%%%%%%%%%%%.....*....#",
+    "#..........%         %..........#",
+    "#...........%*+***+*%...........#",
+    "#.....o......%r****%......o.....#",
+    "#.........%%%^%%G%%^%%%.........#",
+    "#.........             %........#",
+    "#........%             %........#",
+    "#........%             %........#",
+    "#........%             %........#",
+    "#.%%%%%..%%%%%%%%%%%%%%%..%%%%%%#",
+    "#.%+*+%.......%%%%%.......%.....#",
+    "#.%%%%%.......%+*+%.......R.....#",
+    "#.............%%%%%.......%....X#",
+    "#################################",
+};
+static_assert(walled_rectangle(cave_067));
+
 }  // namespace
 
 const LevelEntry levels_districts_b[18] = {
@@ -405,7 +427,7 @@ const LevelEntry levels_districts_b[18] = {
     {"SCHATTENFLOEZ", cave_064, 16, 1500},
     {"SALZSOHLE", cave_065, 26, 1500},
     {"FUNKENKESSEL", cave_066, 21, 1500},
-    {"KALTKESSEL", {}, 26, 1500},
+    {"KALTKESSEL", cave_067, 26, 1500},
     // caves 68 to 71 go on in levels_districts_b2.cpp
 };
 
