@@ -72,13 +72,37 @@ constexpr std::string_view cave_070[] = {
 };
 static_assert(walled_rectangle(cave_070));
 
+// 71: TIEFGRUBE — a deep open pit under a dripping rim, crystals on its shelves; two star vaults sunk beneath its floor, one stick for each lid
+constexpr std::string_view cave_071[] = {
+    "##################################",
+    "#@....*...o.........*......o.....#",
+    "#....d.......*................*..#",
+    "#................o......*...d....#",
+    "#..*.......o.....................#",
+    "#.......%.%%^%%%^^%%%^%%.%.......#",
+    "#.....o.%                %.......#",
+    "#.......%                %...*...#",
+    "#...*...%                %.......#",
+    "#.......%  *          *  %.o.....#",
+    "#.......% %%%        %%% %....+..#",
+    "#.*.....%     *    *     %.......#",
+    "#.......%    %%%  %%%    %.....*.#",
+    "#..o..*.%                %.......#",
+    "#.......%%%%%%%%%%%%%%%%%%.......#",
+    "#....*..%.......%%.......%....o..#",
+    "#.......%.+*+*+.%%.+*+*+.%..*....#",
+    "#.......%%%%%%%%%%%%%%%%%%......X#",
+    "##################################",
+};
+static_assert(walled_rectangle(cave_071));
+
 }  // namespace
 
 const LevelEntry levels_districts_b2[4] = {
     {"NASSGRUND", cave_068, 14, 1500},
     {"SCHATTENGRUND", cave_069, 14, 1500},
     {"WURZELSOHLE", cave_070, 25, 1500},
-    {"TIEFGRUBE", {}, 33, 1500},
+    {"TIEFGRUBE", cave_071, 33, 1500},
 };
 
 }  // namespace korvedan
