@@ -175,6 +175,31 @@ constexpr std::string_view cave_089[] = {
 };
 static_assert(walled_rectangle(cave_089));
 
+// 90: WURZELKLUFT — roots set in a sealed pocket at the head of a cleft; pull the nut plug and they rain down as crystals on the gobbler grazing the stars in the chamber below
+constexpr std::string_view cave_090[] = {
+    "####################################",
+    "#@.................................#",
+    "#..........o.............o.........#",
+    "#...*..o......%%%%%%%..............#",
+    "#.............%~....%.......o.*....#",
+    "#......n......%.....%..............#",
+    "#.............%....~%.......n......#",
+    "#.............%%%n%%%..............#",
+    "#..o...............................#",
+    "#...........*...% %%^%..........o..#",
+    "#........o......% %% %.............#",
+    "#.....*.........%  o...............#",
+    "#...............% %..........*.....#",
+    "#..*............% %.....*..........#",
+    "#...............% %................#",
+    "#....o..........% %...........o....#",
+    "#.........%%%%%%% %%%%%%%%.........#",
+    "#.......*.%c        + + +..........#",
+    "#.........%%%%%%%%%%%%%%%%........X#",
+    "####################################",
+};
+static_assert(walled_rectangle(cave_090));
+
 }  // namespace
 
 const LevelEntry levels_districts_d[8] = {
@@ -185,7 +210,7 @@ const LevelEntry levels_districts_d[8] = {
     {"SALZKAMMER", cave_087, 22, 1500},
     {"TIEFSCHACHT", cave_088, 33, 1500},
     {"SCHATTENGANG", cave_089, 31, 1500},
-    {"WURZELKLUFT", {}, 21, 1500},
+    {"WURZELKLUFT", cave_090, 21, 1500},
 };
 
 }  // namespace korvedan
