@@ -50,13 +50,13 @@ constexpr std::string_view cave_069[] = {
 };
 static_assert(walled_rectangle(cave_069));
 
-// 70: WURZELSOHLE — a stick frees the yellow key from its knot; under the dripping roots of the gallery the yellow vault holds green, green holds red, red the richest
+// 70: WURZELSOHLE — one stick frees the yellow key from its knot; under the dripping roots of the gallery the yellow vault holds green, green holds red, red the richest
 constexpr std::string_view cave_070[] = {
     "#################################",
     "#@.....*..o.............*.......#",
-    "#..............%%%..o......d....#",
-    "#.....o....*...%y%........o.....#",
-    "#..............%%%...*..........#",
+    "#..............%%%%.o...........#",
+    "#.....o....*...%+y%.......o.....#",
+    "#..............%%%%..*..........#",
     "#..*d........o..............*...#",
     "#........o.........o............#",
     "#%.%%%^%%%%%^%%%%%%%^%%%%%^%%%%%#",
