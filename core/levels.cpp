@@ -12,7 +12,7 @@ namespace korvedan {
 
 namespace {
 const std::span<const LevelEntry> groups[] = {
-    levels_teaching, levels_districts_a, levels_districts_b, levels_districts_b2,
+    levels_teaching, levels_districts_a, levels_districts_b,
     levels_districts_c, levels_districts_d, levels_districts_e,
     levels_showpieces,  levels_great,
 };

@@ -26,8 +26,7 @@ consteval bool walled_rectangle(std::span<const std::string_view> rows) {
 
 extern const LevelEntry levels_teaching[22];      // caves 1-22
 extern const LevelEntry levels_districts_a[27];   // caves 23-49
-extern const LevelEntry levels_districts_b[18];   // caves 50-67
-extern const LevelEntry levels_districts_b2[4];   // caves 68-71
+extern const LevelEntry levels_districts_b[22];   // caves 50-71
 extern const LevelEntry levels_districts_c[11];   // caves 72-82
 extern const LevelEntry levels_districts_d[8];    // caves 83-90
 extern const LevelEntry levels_districts_e[10];   // caves 91-100

@@ -1,4 +1,4 @@
-// Caves 50 to 67: districts with dynamite, ooze, moss and shifters.
+// Caves 50 to 71: districts with dynamite, ooze, moss and shifters.
 #include "core/levels_data.hpp"
 
 namespace korvedan {
@@ -407,9 +407,100 @@ constexpr std::string_view cave_067[] = {
 };
 static_assert(walled_rectangle(cave_067));
 
+// 68: NASSGRUND — a mite, a wisp and a mite circle in the flooded gallery at the bottom; drop the sluice boulders on them, wade to the red key that opens the star store and the hatch
+constexpr std::string_view cave_068[] = {
+    "###############################",
+    "#@.......*.........o.......*..#",
+    "#...o.........................#",
+    "#.........o..............o....#",
+    "#..*..............o...........#",
+    "#.............................#",
+    "#....o....................o...#",
+    "#.......*.........o...........#",
+    "#.............................#",
+    "#.....o......o.....o..........#",
+    "#%%%%..%%%%%..%%%%..%%%%%%%R%%#",
+    "#%%%%% %%%%%% %%%%% %%%%%*....#",
+    "#%    b      m     b   %%.+...#",
+    "#%                    r%%.....#",
+    "#%%%%%%%%%%%%%%%%%%%%%%%%.+*..#",
+    "#.......................%....X#",
+    "###############################",
+};
+static_assert(walled_rectangle(cave_068));
+
+// 69: SCHATTENGRUND — moss sets in a tub stoppered by a stick; pull the stick and the crystals pour through the shifter below into the star cellar, which the stick then blasts open
+constexpr std::string_view cave_069[] = {
+    "###############################",
+    "#@.......o....................#",
+    "#.....*.............o.........#",
+    "#.............................#",
+    "#..o..........................#",
+    "#............q...q.........o..#",
+    "#.......o.....................#",
+    "#...........%%%%%%%...........#",
+    "#...........%.~...%....o......#",
+    "#...........%...~.%.......+...#",
+    "#.....o.....%%%d%%%...........#",
+    "#.............................#",
+    "#..........%%%%W%%%%.....o....#",
+    "#...*......%       %..........#",
+    "#..........%       %..o.......#",
+    "#..o.......%       %..........#",
+    "#..........%%%%%%%%%.........X#",
+    "###############################",
+};
+static_assert(walled_rectangle(cave_069));
+
+// 70: WURZELSOHLE — one stick frees the yellow key from its knot; under the dripping roots of the gallery the yellow vault holds green, green holds red, red the richest
+constexpr std::string_view cave_070[] = {
+    "#################################",
+    "#@.....*..o.............*.......#",
+    "#..............%%%%.o...........#",
+    "#.....o....*...%+y%.......o.....#",
+    "#..............%%%%..*..........#",
+    "#..*d........o..............*...#",
+    "#........o.........o............#",
+    "#%.%%%^%%%%%^%%%%%%%^%%%%%^%%%%%#",
+    "#.                             .#",
+    "#.  *           *           *  .#",
+    "#%%%%%%%Y%%%%%%%G%%%%%%%R%%%%..%#",
+    "#....%......%%......%%......%...#",
+    "#.*..%......%%......%%......%...#",
+    "#....%......%%......%%......%...#",
+    "#....%+.g.+.%%+.r.+.%%+.+.+.%...#",
+    "#....%%%%%%%%%%%%%%%%%%%%%%%%..X#",
+    "#################################",
+};
+static_assert(walled_rectangle(cave_070));
+
+// 71: TIEFGRUBE — a deep open pit under a dripping rim, crystals on its shelves; two star vaults sunk beneath its floor, one stick for each lid
+constexpr std::string_view cave_071[] = {
+    "##################################",
+    "#@....*...o.........*......o.....#",
+    "#....d.......*................*..#",
+    "#................o......*...d....#",
+    "#..*.......o.....................#",
+    "#.......%.%%^%%%^^%%%^%%.%.......#",
+    "#.....o.%                %.......#",
+    "#.......%                %...*...#",
+    "#...*...%                %.......#",
+    "#.......%  *          *  %.o.....#",
+    "#.......% %%%        %%% %....+..#",
+    "#.*.....%     *    *     %.......#",
+    "#.......%    %%%  %%%    %.....*.#",
+    "#..o..*.%                %.......#",
+    "#.......%%%%%%%%%%%%%%%%%%.......#",
+    "#....*..%.......%%.......%....o..#",
+    "#.......%.+*+*+.%%.+*+*+.%..*....#",
+    "#.......%%%%%%%%%%%%%%%%%%......X#",
+    "##################################",
+};
+static_assert(walled_rectangle(cave_071));
+
 }  // namespace
 
-const LevelEntry levels_districts_b[18] = {
+const LevelEntry levels_districts_b[22] = {
     {"SALZFLOEZ", cave_050, 12, 1500},
     {"NASSSPALT", cave_051, 22, 1500},
     {"NEBELSOHLE", cave_052, 14, 1500},
@@ -428,7 +519,10 @@ const LevelEntry levels_districts_b[18] = {
     {"SALZSOHLE", cave_065, 26, 1500},
     {"FUNKENKESSEL", cave_066, 21, 1500},
     {"KALTKESSEL", cave_067, 26, 1500},
-    // caves 68 to 71 go on in levels_districts_b2.cpp
+    {"NASSGRUND", cave_068, 14, 1500},
+    {"SCHATTENGRUND", cave_069, 14, 1500},
+    {"WURZELSOHLE", cave_070, 25, 1500},
+    {"TIEFGRUBE", cave_071, 33, 1500},
 };
 
 }  // namespace korvedan
