@@ -19,26 +19,35 @@ std::string run_name(std::size_t index, const char* difficulty) {
   return name.str();
 }
 
-TEST(StoredRuns, EveryDesignedCaveIsWonOnEveryDifficulty) {
+TEST(StoredRuns, EveryCaveIsWonOnEveryDifficulty) {
   const std::filesystem::path dir = std::filesystem::path(KV_SOURCE_DIR) / "data" / "runs";
   const std::pair<Difficulty, const char*> difficulties[] = {
       {Difficulty::Easy, "easy"}, {Difficulty::Normal, "normal"}, {Difficulty::Hard, "hard"}};
   int checked = 0;
   for (std::size_t i = 0; i < level_count; ++i) {
     const LevelEntry& level = level_entry(i);
-    if (level.rows.empty()) continue;
     for (auto [difficulty, word] : difficulties) {
+      // Every run is tried, so one broken file does not hide the others.
       SCOPED_TRACE(run_name(i, word));
       std::ifstream in(dir / run_name(i, word));
-      ASSERT_TRUE(in) << "no stored run";
+      if (!in) {
+        ADD_FAILURE() << "no stored run";
+        continue;
+      }
       std::stringstream text;
       text << in.rdbuf();
       const auto tokens = parse_input_tokens(text.str(), 1);
-      ASSERT_TRUE(tokens.ok()) << tokens.error();
+      if (!tokens.ok()) {
+        ADD_FAILURE() << tokens.error();
+        continue;
+      }
       std::vector<TickInput> inputs;
       for (const TickInputs& t : tokens.value()) inputs.push_back(t[0]);
       const auto replay = replay_single(level, difficulty, inputs);
-      ASSERT_TRUE(replay.ok()) << replay.error();
+      if (!replay.ok()) {
+        ADD_FAILURE() << replay.error();
+        continue;
+      }
       EXPECT_EQ(replay.value().cave.outcome, CaveOutcome::Won);
       if (difficulty == Difficulty::Normal) {
         for (const std::string& m : missing_mechanics(level, replay.value().events_seen)) {
@@ -48,7 +57,7 @@ TEST(StoredRuns, EveryDesignedCaveIsWonOnEveryDifficulty) {
       ++checked;
     }
   }
-  EXPECT_GE(checked, 17 * 3);
+  EXPECT_EQ(checked, 357);
 }
 
 }  // namespace
