@@ -29,7 +29,7 @@ constexpr std::string_view cave_083[] = {
 };
 static_assert(walled_rectangle(cave_083));
 
-// 84: NEBELGRUND — the fog lies in a brick tray: drop the nut stacks into its two vents before it seeps out, wait for it to set, then push a boulder aside and climb in; a mite guards its cage
+// 84: NEBELGRUND — the fog lies in a brick tray: drop the nut stacks into its two vents before it seeps out, wait for it to set, then push a boulder aside and climb in; a mite paces a steel cage under a boulder
 constexpr std::string_view cave_084[] = {
     "###################################",
     "#@........*.............o...#.....#",
@@ -44,7 +44,7 @@ constexpr std::string_view cave_084[] = {
     "#...........%  .....  %...........#",
     "#..........%%# %%%%% #%%..........#",
     "#..........%.....~....~%..........#",
-    "#..........%~...~.~....%.......*..#",
+    "#..........%~...~.~....%..........#",
     "#..........%%%%%%%%%%%%%..........#",
     "#.................................#",
     "#..o...............o.............X#",
@@ -175,7 +175,7 @@ constexpr std::string_view cave_089[] = {
 };
 static_assert(walled_rectangle(cave_089));
 
-// 90: WURZELKLUFT — roots set in a sealed pocket at the head of a cleft; pull the nut plug and they rain down as crystals on the gobbler grazing the stars in the chamber below
+// 90: WURZELKLUFT — roots set in a sealed pocket at the head of a cleft; a boulder at the cleft's side door for the gobbler grazing the stars below, then the nut plug pulled and the crystals rain down
 constexpr std::string_view cave_090[] = {
     "####################################",
     "#@.................................#",
