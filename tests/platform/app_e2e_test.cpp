@@ -23,43 +23,6 @@ using ::testing::StartsWith;
 #if defined(KV_GAME_BINARY)
 
 // One "state" line of the script, taken apart.
-struct Shown {
-  int frame = -1;
-  bool playing = false, paused = false;
-  int cave = 0;
-  int digger_x = -1, digger_y = -1;
-  bool music_off = false;
-  unsigned pads = 0;
-  std::string name;
-};
-
-Shown state_at(const GameRun& run, int frame) {
-  const std::string lead = "frame " + std::to_string(frame) + ":";
-  for (const std::string& line : run.output) {
-    if (line.rfind(lead, 0) != 0) continue;
-    Shown s;
-    s.frame = frame;
-    std::istringstream in(line.substr(lead.size()));
-    for (std::string word; in >> word;) {
-      int value = 0;
-      if (word == "digger") {
-        in >> s.digger_x >> s.digger_y;
-      } else if (word == "name") {
-        in >> s.name;
-      } else if (in >> value) {
-        if (word == "playing") s.playing = value != 0;
-        if (word == "paused") s.paused = value != 0;
-        if (word == "cave") s.cave = value;
-        if (word == "music_off") s.music_off = value != 0;
-        if (word == "pads") s.pads = static_cast<unsigned>(value);
-      }
-    }
-    return s;
-  }
-  ADD_FAILURE() << "no state was printed at frame " << frame;
-  return {};
-}
-
 std::vector<std::string> start_lines(const std::vector<std::string>& log) {
   std::vector<std::string> lines;
   for (const std::string& line : log) {
