@@ -106,12 +106,14 @@ bool any_digger(const Cave& cave, DiggerStatus status) {
                      [status](const DiggerState& d) { return d.status == status; });
 }
 
-// Once no digger is left inside, the cave is won if one got out, else lost.
-void end_check(Cave& cave, EventList& events, std::uint32_t time_bonus) {
+// Once no digger is left inside, the cave is won if one got out, else lost. A win earns the
+// time left as it stands: after the scan that is before this tick's count, after the time ran
+// out it is what the count left (nothing when it ran out from 1).
+void end_check(Cave& cave, EventList& events) {
   if (cave.outcome != CaveOutcome::Running || any_digger(cave, DiggerStatus::InCave)) return;
   if (any_digger(cave, DiggerStatus::Out)) {
     cave.outcome = CaveOutcome::Won;
-    cave.score += time_bonus;
+    cave.score += cave.time_left;
     events.push_back(CaveEvent::Won);
   } else {
     cave.outcome = CaveOutcome::Lost;
@@ -131,7 +133,7 @@ void run_clock(Cave& cave, EventList& events, bool hatch_was_open) {
     if (digger.status != DiggerStatus::InCave) continue;
     explode(cave, digger.x, digger.y, 1, BlastLeaves::Empty, events);
   }
-  end_check(cave, events, before);
+  end_check(cave, events);
 }
 
 }  // namespace
@@ -147,7 +149,7 @@ void tick(Cave& cave, TickInput player1, TickInput player2, EventList& events) {
   count_down_timers(cave);
   scan(context);
   harden_moss(context);
-  end_check(cave, events, cave.time_left);
+  end_check(cave, events);
   if (cave.outcome == CaveOutcome::Running) run_clock(cave, events, hatch_was_open);
 }
 

@@ -10,6 +10,7 @@ namespace {
 using testing::events;
 using testing::go;
 using testing::idle;
+using testing::idle_ticks;
 using testing::make_cave;
 using E = CaveEvent;
 
@@ -44,15 +45,30 @@ TEST(TimeUp, DiggersGoOffOneByOneAndOneAlreadyCaughtOnlyOnce) {
   EXPECT_EQ(tick(apart, idle, idle), events({E::TimeUp, E::Explosion, E::Explosion, E::Lost}));
 }
 
-TEST(TimeUp, OneDiggerOutWinsWithTheTimeThatWasLeft) {
+TEST(TimeUp, OneDiggerOutWinsWithNothingForTheTimeThatRanOut) {
   Cave cave = make_cave({"######", "#@ X.#", "#....#", "######"}, 2, Difficulty::Normal, 0, 2);
   ASSERT_EQ(cell_at(cave, 2, 1).kind, CellKind::Digger);
   EXPECT_EQ(tick(cave, idle, go(Dir::Right)), events({E::DiggerLeft}));
   EXPECT_EQ(cave.time_left, 1u);
   EXPECT_EQ(tick(cave, idle, idle), events({E::TimeUp, E::Explosion, E::Won}));
   EXPECT_EQ(cave.outcome, CaveOutcome::Won);
-  EXPECT_EQ(cave.score, 1u) << "the time left before the last tick's count";
+  EXPECT_EQ(cave.score, 0u) << "the time left after the last tick's count";
   EXPECT_EQ(cave.time_left, 0u);
+}
+
+TEST(TimeUp, TheScoreDoesNotGrowWhenTheTimeRunsOutBehindTheFirstOut) {
+  // Player 1 takes a crystal and leaves; player 2 stays in until the time is up.
+  Cave cave = make_cave({"########", "#X*@ ..#", "#......#", "########"}, 2, Difficulty::Normal, 0, 5);
+  ASSERT_EQ(cell_at(cave, 4, 1).kind, CellKind::Digger);
+  EXPECT_EQ(tick(cave, go(Dir::Left), idle), events({E::Collected}));
+  EXPECT_EQ(tick(cave, go(Dir::Left), idle), events({E::DiggerLeft}));
+  EXPECT_EQ(cave.diggers[0].status, DiggerStatus::Out);
+  EXPECT_EQ(cave.score, 10u);
+  EXPECT_EQ(idle_ticks(cave, 2), events({}));
+  ASSERT_EQ(cave.time_left, 1u);
+  EXPECT_EQ(tick(cave, idle, idle), events({E::TimeUp, E::Explosion, E::Won}));
+  EXPECT_EQ(cave.diggers[1].status, DiggerStatus::Dead);
+  EXPECT_EQ(cave.score, 10u);
 }
 
 TEST(TimeUp, TheHatchOpeningIsToldBeforeTheTimeRunsOut) {
