@@ -240,6 +240,8 @@ constexpr std::array<const char*, 9> progress_members{
     "all_open"};
 
 Profile read_profile(const Json& value, const std::string& where) {
+  // Only the whole record may come as an array of values; a profile is always an object.
+  if (!value.is_object()) wrong(where, value, "a profile object");
   const Members m(value, where, "a profile object", profile_members);
   Profile profile;
   profile.slot = read_u64(m.require(0), m.path(0));
@@ -308,6 +310,12 @@ Result<Progress> progress_from_json(std::string_view text) {
                        CountingIterator(text.data() + text.size(), &read), &checker)) {
     return Failure{checker.error().empty() ? std::string("the save could not be parsed")
                                            : checker.error()};
+  }
+  // The parser takes a NUL byte for the end of its input and would not look at what follows
+  // it; a NUL is never valid JSON, so the save is not either.
+  if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
+    return Failure{"syntax error at " + line_and_column(text, nul) +
+                   ": a NUL byte; expected end of input"};
   }
   try {
     return read_progress(Json::parse(text));

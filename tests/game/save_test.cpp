@@ -172,7 +172,7 @@ TEST(SaveText, AnyOrderWhitespaceAndUnknownMembers) {
 
 TEST(SaveText, TheNineValueArrayForm) {
   const Result<Progress> p = progress_from_json(
-      R"([3,[1,2],true,false,"Hard",1,"ZOE",[[2,"AL",1,[9]],{"slot":3,"name":"","solved":1,"best":[]}],true])");
+      R"([3,[1,2],true,false,"Hard",1,"ZOE",[{"slot":2,"name":"AL","solved":1,"best":[9]},{"slot":3,"name":"","solved":1,"best":[]}],true])");
   ASSERT_TRUE(p.ok()) << p.error();
   EXPECT_EQ(p.value().solved, 3u);
   EXPECT_EQ(p.value().difficulty, Difficulty::Hard);
@@ -186,6 +186,21 @@ TEST(SaveText, TheNineValueArrayForm) {
   EXPECT_THAT(eight.error(), HasSubstr("expected an array of 9 values, found 8"));
   EXPECT_FALSE(progress_from_json(R"([3,[],true,false,"Hard",1,"ZOE",[],true,0])").ok());
   EXPECT_FALSE(progress_from_json("[]").ok());
+}
+
+TEST(SaveText, AProfileIsNeverAnArray) {
+  // The array form is for the whole record only, in either form of the record.
+  const std::pair<const char*, const char*> cases[] = {
+      {R"({"solved":1,"best":[],"others":[[1,"A",2,[3]]]})", "others[0]: an array is not a profile object"},
+      {R"({"solved":1,"best":[],"others":[{"slot":1,"name":"A","solved":2,"best":[3]},[4,"B",5,[]]]})",
+       "others[1]: an array is not a profile object"},
+      {R"([3,[],false,false,"Easy",0,"",[[2,"AL",1,[9]]],false])", "others[0]: an array is not a profile object"},
+  };
+  for (const auto& [text, message] : cases) {
+    const Result<Progress> p = progress_from_json(text);
+    ASSERT_FALSE(p.ok()) << text;
+    EXPECT_EQ(p.error(), message) << text;
+  }
 }
 
 TEST(SaveText, MissingRequiredMembersAreNamed) {
@@ -282,6 +297,18 @@ TEST(SaveText, SyntaxErrorsGiveLineAndColumn) {
   EXPECT_FALSE(progress_from_json(R"({"solved":1,"best":[],"name":"\ud800"})").ok());
 }
 
+TEST(SaveText, NothingButWhitespaceMayFollowTheRecordNotEvenAfterANul) {
+  using namespace std::string_literals;
+  const Result<Progress> garbage = progress_from_json("{\"solved\":5,\"best\":[1,2,3,4,5]}\0GARBAGE"s);
+  ASSERT_FALSE(garbage.ok());
+  EXPECT_EQ(garbage.error(), "syntax error at line 1, column 32: a NUL byte; expected end of input");
+  const Result<Progress> on_line_two = progress_from_json("{\"solved\":5,\"best\":[]}\n \0"s);
+  ASSERT_FALSE(on_line_two.ok());
+  EXPECT_THAT(on_line_two.error(), HasSubstr("line 2, column 2"));
+  EXPECT_FALSE(progress_from_json("[5,[],false,false,\"Easy\",0,\"\",[],false]\0"s).ok());
+  EXPECT_TRUE(progress_from_json("{\"solved\":5,\"best\":[]} \n\t\r "s).ok());
+}
+
 TEST(SaveText, DeepNestingIsNoCrash) {
   const std::string deep(200000, '[');
   EXPECT_FALSE(progress_from_json(deep).ok());
@@ -339,6 +366,11 @@ TEST_F(SaveFile, EveryKindOfDamageKeepsTheOldBytes) {
     SCOPED_TRACE(bytes);
     expect_kept_aside(bytes, reason);
   }
+}
+
+TEST_F(SaveFile, TextAfterANulIsKeptAsideToo) {
+  using namespace std::string_literals;
+  expect_kept_aside("{\"solved\":5,\"best\":[1,2,3,4,5]}\0GARBAGE"s, "a NUL byte");
 }
 
 TEST_F(SaveFile, InvalidUtf8IsKeptAsideToo) {
