@@ -16,8 +16,14 @@ ControllerLog::~ControllerLog() {
 
 void ControllerLog::open_file() {
   state_ = FileState::Disabled;
+  count_.store(1);
   if (!path_) return;
-  file_ = std::fopen(path_->c_str(), "wb");
+  // Truncated once, then opened for appending: whoever else writes to the file meanwhile,
+  // each of our lines still lands at its end.
+  std::FILE* truncated = std::fopen(path_->c_str(), "wb");
+  if (truncated == nullptr) return;
+  std::fclose(truncated);
+  file_ = std::fopen(path_->c_str(), "ab");
   if (file_ == nullptr) return;
   // Every line goes straight to the file, so a crash loses nothing already logged.
   std::setvbuf(file_, nullptr, _IONBF, 0);
@@ -25,21 +31,39 @@ void ControllerLog::open_file() {
   std::string header(controller_log_header);
   header += '\n';
   std::fwrite(header.data(), 1, header.size(), file_);
+#if defined(_WIN32)
+  descriptor_.store(_fileno(file_));
+#else
+  descriptor_.store(fileno(file_));
+#endif
+}
+
+std::uint32_t ControllerLog::count_one_more() {
+  std::uint32_t count = count_.load();
+  while (count < std::numeric_limits<std::uint32_t>::max() &&
+         !count_.compare_exchange_weak(count, count + 1)) {
+  }
+  return count == std::numeric_limits<std::uint32_t>::max() ? count : count + 1;
 }
 
 void ControllerLog::write(std::string_view text) {
   std::lock_guard guard(lock_);
+  std::uint32_t count = 1;
   if (state_ == FileState::NotTried) {
     open_file();
-    count_ = 1;
-  } else if (count_ < std::numeric_limits<std::uint32_t>::max()) {
-    // Held at the top rather than wrapped, so an endless run never starts logging again.
-    ++count_;
+  } else {
+    count = count_one_more();
   }
-  if (state_ != FileState::Open || count_ > max_lines) return;
+  if (state_ != FileState::Open || count > max_lines) return;
   std::string line(text);
   line += '\n';
   std::fwrite(line.data(), 1, line.size(), file_);  // a failed line is simply lost
+}
+
+int ControllerLog::claim_line_without_lock() {
+  const int descriptor = descriptor_.load();
+  if (descriptor < 0) return -1;
+  return count_one_more() <= max_lines ? descriptor : -1;
 }
 
 std::optional<std::filesystem::path> controller_log_path() {
@@ -49,10 +73,20 @@ std::optional<std::filesystem::path> controller_log_path() {
   return path;
 }
 
+namespace {
+std::atomic<ControllerLog*> program_log{nullptr};
+}  // namespace
+
 void log_line(std::string_view text) {
   // Never destroyed: the procon thread may still log while the process exits.
-  static ControllerLog* const log = new ControllerLog(controller_log_path());
+  static ControllerLog* const log = [] {
+    auto* made = new ControllerLog(controller_log_path());
+    program_log.store(made);
+    return made;
+  }();
   log->write(text);
 }
+
+ControllerLog* running_log() { return program_log.load(); }
 
 }  // namespace korvedan

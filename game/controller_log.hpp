@@ -2,6 +2,7 @@
 // start-up fared, one line per event.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -15,7 +16,9 @@ inline constexpr std::string_view controller_log_name = "korvedan-controller.txt
 inline constexpr std::string_view controller_log_header = "Korvedan build 21";
 
 // One log file. It is created (truncating an old one) by the first line written; if it
-// cannot be, the log stays silent for the rest of the run.
+// cannot be, the log stays silent for the rest of the run. Every line is appended at the
+// file's end, so a crash handler writing to the same file, or a second copy of the game that
+// truncated it meanwhile, never has its lines written over and leaves no hole.
 class ControllerLog {
  public:
   // The header plus this many lines; later lines are dropped so that a long run cannot
@@ -31,16 +34,26 @@ class ControllerLog {
   // Appends one line; callable from any thread, never fails.
   void write(std::string_view text);
 
+  // For a crash handler, which can neither wait for the lock (the crashed code may hold it)
+  // nor open files: counts one more line, as write() does, and gives the open file's
+  // descriptor to write that whole line to in one write() call; -1 when the line is to be
+  // dropped (no file open yet or any more, or the lines are used up).
+  int claim_line_without_lock();
+
  private:
   enum class FileState { NotTried, Open, Disabled };
 
   void open_file();
+  // The line count after one more line, held at its top rather than wrapped, so that an
+  // endless run never starts logging again.
+  std::uint32_t count_one_more();
 
   std::mutex lock_;
   std::optional<std::filesystem::path> path_;
   std::FILE* file_ = nullptr;
   FileState state_ = FileState::NotTried;
-  std::uint32_t count_ = 0;
+  std::atomic<std::uint32_t> count_{0};
+  std::atomic<int> descriptor_{-1};  // the open file's, for claim_line_without_lock
 };
 
 // "korvedan-controller.txt" in the executable's folder, or none without an executable path.
@@ -48,5 +61,8 @@ std::optional<std::filesystem::path> controller_log_path();
 
 // One line into this run's controller log beside the program.
 void log_line(std::string_view text);
+
+// This run's log, for a crash handler; null before the first log_line.
+ControllerLog* running_log();
 
 }  // namespace korvedan

@@ -146,7 +146,6 @@ struct FixedText {
 struct Prepared {
   FixedText<64> opening;
   FixedText<4096> report_path;
-  FixedText<4096> log_path;
   FixedText<4096> program;
   FixedText<64> system;
 };
@@ -154,6 +153,7 @@ Prepared prepared;
 
 // The handler's working space: never on the (possibly broken) stack, never allocated.
 FixedText<1024> signal_description;
+FixedText<1100> signal_log_line;
 FixedText<8192> signal_report;
 FixedText<16384> box_setting;
 constexpr std::size_t max_child_environment = 512;
@@ -238,14 +238,15 @@ void on_signal(int signal, siginfo_t* info, void*) {
         written = close(fd) == 0 && written;
       }
     }
-    // The log's own lock may be held by the crashed code: append to its file directly.
-    if (prepared.log_path.size > 0) {
-      const int fd = open(prepared.log_path.data, O_WRONLY | O_APPEND | O_CLOEXEC);
-      if (fd >= 0) {
-        write_all(fd, "start: stopped: ", 16);
-        write_all(fd, signal_description.data, signal_description.size);
-        write_all(fd, "\n", 1);
-        close(fd);
+    // The log's own lock may be held by the crashed code: the line goes past it, counted
+    // like any other, in one write to the log's file, which appends.
+    if (ControllerLog* log = running_log()) {
+      if (const int fd = log->claim_line_without_lock(); fd >= 0) {
+        signal_log_line.size = 0;
+        signal_log_line.add("start: stopped: ");
+        signal_log_line.add(signal_description);
+        signal_log_line.add("\n");
+        write_all(fd, signal_log_line.data, signal_log_line.size);
       }
     }
     show_box_from_signal(written);
@@ -264,7 +265,6 @@ void copy_path(FixedText<4096>& into, const std::optional<std::filesystem::path>
 
 void install_signal_handlers() {
   copy_path(prepared.report_path, crash_report_path());
-  copy_path(prepared.log_path, controller_log_path());
   copy_path(prepared.program, executable_path());
   prepared.opening.add(std::string(crash_report_opening).c_str());
   prepared.system.add(std::string(system_names()).c_str());

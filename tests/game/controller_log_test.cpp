@@ -5,12 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "game/executable_path.hpp"
+
+#if defined(__unix__)
+#include <unistd.h>
+#endif
 
 namespace korvedan {
 namespace {
@@ -107,6 +112,44 @@ TEST_F(ControllerLogTest, LinesFromManyThreadsNeverInterleave) {
     EXPECT_EQ(written[i].find_first_not_of(written[i][0]), std::string::npos) << written[i];
   }
 }
+
+TEST_F(ControllerLogTest, AnotherRunTruncatingTheFileMeanwhileLeavesNoHole) {
+  ControllerLog running(file());
+  for (int i = 1; i <= 50; ++i) running.write("running " + std::to_string(i));
+  ControllerLog started_later(file());  // a second copy of the game, or the screenshot tour
+  started_later.write("later 1");
+  started_later.write("later 2");
+  running.write("running 51");
+  started_later.write("later 3");
+  std::ifstream in(file(), std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(text.find('\0'), std::string::npos) << "a hole in the log";
+  EXPECT_EQ(lines(), (std::vector<std::string>{"Korvedan build 21", "later 1", "later 2", "running 51", "later 3"}));
+}
+
+#if defined(__unix__)
+TEST_F(ControllerLogTest, ACrashHandlersLineIsCountedAndAppendedAfterTheOthers) {
+  ControllerLog log(file());
+  EXPECT_EQ(log.claim_line_without_lock(), -1) << "nothing is open before the first line";
+  EXPECT_FALSE(fs::exists(file()));
+  for (int i = 1; i <= 598; ++i) log.write("line " + std::to_string(i));
+  const int descriptor = log.claim_line_without_lock();  // the 599th line
+  ASSERT_GE(descriptor, 0);
+  ASSERT_EQ(::write(descriptor, "crash\n", 6), 6);
+  log.write("line 600");
+  EXPECT_EQ(log.claim_line_without_lock(), -1) << "the 601st line";
+  log.write("line 602");
+  const std::vector<std::string> written = lines();
+  ASSERT_EQ(written.size(), 601u);
+  EXPECT_EQ(written[598], "line 598");
+  EXPECT_EQ(written[599], "crash");
+  EXPECT_EQ(written[600], "line 600");
+
+  ControllerLog nowhere(std::nullopt);
+  nowhere.write("lost");
+  EXPECT_EQ(nowhere.claim_line_without_lock(), -1);
+}
+#endif
 
 TEST(ControllerLogPath, BesideTheRunningProgram) {
   const std::optional<fs::path> program = executable_path();
