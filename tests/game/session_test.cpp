@@ -323,6 +323,25 @@ TEST(Session, BothKeySetsSteerTheSingleDigger) {
   EXPECT_EQ(cell_at(s.cave, 2, 1).kind, CellKind::Empty);
 }
 
+TEST(Session, AloneEitherKeySetFires) {
+  for (std::size_t key_set = 0; key_set < 2; ++key_set) {
+    SCOPED_TRACE(key_set);
+    Session s = playing(small_cave({
+        "#######",
+        "#@d..X#",
+        "#######",
+    }));
+    s.update(holding(Dir::Right), 0.13f);
+    ASSERT_EQ(s.cave.dynamite, 1u);
+    FrameInput fire;
+    fire.fire_pressed[key_set] = true;
+    s.update(fire, 0.13f);
+    EXPECT_EQ(s.cave.dynamite, 0u);
+    EXPECT_TRUE(s.cave.diggers[0].armed);
+    EXPECT_TRUE(has_event(s, CaveEvent::DynamiteLit));
+  }
+}
+
 TEST(Session, TwoPlayersEachSteerTheirOwn) {
   Progress two;
   two.two_players = true;
@@ -439,6 +458,34 @@ TEST(Session, LosingToABoulderLeavesTimeUpClear) {
   EXPECT_EQ(s.cave.outcome, CaveOutcome::Running);
 }
 
+TEST(Session, AnEndScreenTakesConfirmOnlyAfterMoreThanHalfASecond) {
+  // Frames of 0.125 s add up to exactly 0.5 s.
+  Session won = playing(small_cave(corridor_win, 1), 3);
+  for (int i = 0; i < 12 && won.cave.outcome == CaveOutcome::Running; ++i) won.update(holding(Dir::Right), 0.1f);
+  ASSERT_EQ(won.cave.outcome, CaveOutcome::Won);
+  for (int i = 0; i < 4; ++i) won.update(with(&FrameInput::confirm), 0.125f);
+  ASSERT_EQ(won.end_clock, 0.5f);
+  EXPECT_EQ(won.cave_index, 3u) << "confirm at exactly 0.5 s";
+  EXPECT_EQ(won.cave.outcome, CaveOutcome::Won);
+  won.update(with(&FrameInput::confirm), 0.001f);
+  EXPECT_EQ(won.cave_index, 4u);
+  EXPECT_EQ(won.cave, built_in(4));
+
+  Session lost = playing(small_cave({
+      "######",
+      "#@..X#",
+      "######",
+  }, 5, 1), 3);
+  lost.update({}, 0.13f);
+  ASSERT_EQ(lost.cave.outcome, CaveOutcome::Lost);
+  for (int i = 0; i < 4; ++i) lost.update(with(&FrameInput::confirm), 0.125f);
+  ASSERT_EQ(lost.end_clock, 0.5f);
+  EXPECT_EQ(lost.cave.outcome, CaveOutcome::Lost) << "confirm at exactly 0.5 s";
+  lost.update(with(&FrameInput::confirm), 0.001f);
+  EXPECT_EQ(lost.cave, built_in(3));
+  EXPECT_TRUE(lost.playing);
+}
+
 // ---- The title -----------------------------------------------------------------------------
 
 TEST(Session, HoldingRightOnTheTitleRepeatsAfterADelay) {
@@ -459,6 +506,25 @@ TEST(Session, HoldingRightOnTheTitleRepeatsAfterADelay) {
   const std::size_t at = s.cave_index;
   for (int i = 0; i < 23; ++i) s.update(holding(Dir::Left, 1), 0.02f);
   EXPECT_EQ(s.cave_index, at - 1);
+}
+
+TEST(Session, TheTitleRepeatsOnlyAfterMoreThanTheDelay) {
+  Session s{Progress{}};
+  s.update(holding(Dir::Right), title_repeat_delay);  // held exactly 0.45 s: no repeat yet
+  ASSERT_EQ(s.repeat_clock, 0.45f);
+  EXPECT_EQ(s.cave_index, 0u);
+  s.update(holding(Dir::Right), 0.001f);
+  EXPECT_EQ(s.cave_index, 1u);
+
+  // Held half a second in frames of 0.125 s: one repeat, at the fourth frame.
+  Session half{Progress{}};
+  half.cave_index = 5;
+  std::vector<std::size_t> caves;
+  for (int frame = 0; frame < 4; ++frame) {
+    half.update(holding(Dir::Left, 1), 0.125f);
+    caves.push_back(half.cave_index);
+  }
+  EXPECT_EQ(caves, (std::vector<std::size_t>{5, 5, 5, 4}));
 }
 
 TEST(Session, UpAndDownNeverRepeat) {
@@ -672,6 +738,50 @@ TEST(Session, WispStepsAreFilteredByTheirOwnSighting) {
   s.session_tick({}, {});
   s.session_tick({}, {});
   EXPECT_TRUE(has_event(s, CaveEvent::WispStep));
+}
+
+// Whether one creature step of `creature` (a cave letter) in a pocket at columns 23..27 is
+// heard with the camera at `camera_x`; the window shows 21 columns from there.
+bool creature_step_heard(char creature, float camera_x) {
+  std::string pocket = "#@" + std::string(21, '.') + std::string(5, ' ') + std::string(3, '.') + "X#";
+  pocket[25] = creature;
+  const std::string dirt = "#" + std::string(pocket.size() - 2, '.') + "#";
+  const std::string steel(pocket.size(), '#');
+  Session s = playing(small_cave({steel, dirt, pocket, dirt, steel}));
+  s.camera = {camera_x, 0};
+  s.session_tick({}, {});
+  if (events_in_next_tick(s.cave, CaveEvent::CreatureStep) != 1) ADD_FAILURE() << creature << " does not step";
+  s.frame_events.clear();
+  s.session_tick({}, {});  // creatures move every second tick on Normal
+  return has_event(s, CaveEvent::CreatureStep);
+}
+
+TEST(Session, MitesGobblersAndRobotsAreAllHeardOnlyInsideTheWindow) {
+  for (const char creature : {'b', 'c', 'k'}) {
+    EXPECT_FALSE(creature_step_heard(creature, 0)) << creature << " outside the window";
+    EXPECT_TRUE(creature_step_heard(creature, 10 * 16)) << creature << " inside the window";
+  }
+}
+
+// Whether a drop vanishing at column `drop_x` is heard with ooze (or dirt) at column 5 and
+// the window on columns 0..20.
+bool drop_heard(std::int32_t drop_x, char at_five) {
+  std::string floor = "#" + std::string(29, '.') + "#";
+  floor[5] = at_five;  // ooze here never drips: there is no room below it
+  const std::string steel(31, '#');
+  const std::string hall = "#@" + std::string(27, ' ') + "X#";
+  Session s = playing(small_cave({steel, hall, floor, steel}));
+  s.camera = {0, 0};
+  set_cell(s.cave, drop_x, 1, Cell{CellKind::Drop, 0});  // on dirt: it vanishes in the next tick
+  if (events_in_next_tick(s.cave, CaveEvent::DropGone) != 1) ADD_FAILURE() << "no drop at " << drop_x;
+  s.session_tick({}, {});
+  return has_event(s, CaveEvent::DropGone);
+}
+
+TEST(Session, ADropIsHeardWhenOozeOrADropIsInsideTheWindow) {
+  EXPECT_FALSE(drop_heard(25, '.')) << "a drop outside the window, no ooze inside";
+  EXPECT_TRUE(drop_heard(10, '.')) << "a drop inside the window counts for itself";
+  EXPECT_TRUE(drop_heard(25, '^')) << "ooze inside the window";
 }
 
 // ---- Camera --------------------------------------------------------------------------------
