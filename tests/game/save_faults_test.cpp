@@ -3,18 +3,17 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <fstream>
-#include <functional>
 #include <sstream>
 #include <thread>
 
 #include "game/save.hpp"
 #include "game/save_json.hpp"
+#include "tests/game/child_process.hpp"
 
 namespace korvedan {
 namespace {
@@ -23,6 +22,7 @@ namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 using ::testing::Not;
 using ::testing::StartsWith;
+using testing::without_root;
 
 void write_bytes(const fs::path& path, std::string_view bytes) {
   std::ofstream out(path, std::ios::binary);
@@ -53,37 +53,6 @@ std::vector<std::string> names_in(const fs::path& dir) {
 }
 
 std::size_t lines_in(const std::string& text) { return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')); }
-
-// Runs `work` as a user who lacks the file's permissions: this process when it is no root,
-// else a child that has given up root (root reads every file whatever its mode). Returns
-// what `work` returned.
-std::string without_root(const std::function<std::string()>& work) {
-  if (::geteuid() != 0) return work();
-  int pipe_ends[2];
-  if (::pipe(pipe_ends) != 0) return "no pipe";
-  const pid_t child = ::fork();
-  if (child == 0) {
-    ::close(pipe_ends[0]);
-    std::string said = (::setgid(65534) == 0 && ::setuid(65534) == 0) ? work() : "could not give up root";
-    const char* at = said.data();
-    std::size_t left = said.size();
-    while (left > 0) {
-      const ssize_t n = ::write(pipe_ends[1], at, left);
-      if (n <= 0) break;
-      at += n;
-      left -= static_cast<std::size_t>(n);
-    }
-    ::_exit(0);
-  }
-  ::close(pipe_ends[1]);
-  std::string said;
-  char buffer[4096];
-  for (ssize_t n; (n = ::read(pipe_ends[0], buffer, sizeof buffer)) > 0;) said.append(buffer, static_cast<std::size_t>(n));
-  ::close(pipe_ends[0]);
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return said;
-}
 
 class SaveFaults : public ::testing::Test {
  protected:
