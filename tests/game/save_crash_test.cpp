@@ -17,6 +17,7 @@
 #include "game/save.hpp"
 #include "game/save_json.hpp"
 #include "tests/game/child_process.hpp"
+#include "tests/game/save_folder.hpp"
 
 namespace korvedan {
 namespace {
@@ -24,13 +25,7 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
-
-std::string read_bytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::read_bytes;
 
 // A different progress for every i, of a size that changes too.
 Progress numbered(std::uint64_t i) {
@@ -62,22 +57,13 @@ std::size_t temporaries_in(const fs::path& dir) {
   }
 }
 
-class SaveCrash : public ::testing::Test {
+class SaveCrash : public testing::SaveFolder {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "kv-crash-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
-    save = dir / "save.json";
-  }
   void TearDown() override {
     if (mounted) ::umount2(dir.c_str(), MNT_DETACH);
-    std::error_code ignored;
-    fs::remove_all(dir, ignored);
+    SaveFolder::TearDown();
   }
 
-  fs::path dir;
-  fs::path save;
   bool mounted = false;
 };
 

@@ -14,6 +14,7 @@
 #include "game/save.hpp"
 #include "game/save_json.hpp"
 #include "tests/game/child_process.hpp"
+#include "tests/game/save_folder.hpp"
 
 namespace korvedan {
 namespace {
@@ -22,19 +23,9 @@ namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 using ::testing::Not;
 using ::testing::StartsWith;
+using testing::read_bytes;
 using testing::without_root;
-
-void write_bytes(const fs::path& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::string read_bytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::write_bytes;
 
 Progress won(std::uint64_t solved, std::string name = "ANNA") {
   Progress p;
@@ -54,23 +45,7 @@ std::vector<std::string> names_in(const fs::path& dir) {
 
 std::size_t lines_in(const std::string& text) { return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')); }
 
-class SaveFaults : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "kv-faults-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
-    save = dir / "save.json";
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ignored);
-    fs::remove_all(dir, ignored);
-  }
-
-  fs::path dir;
-  fs::path save;
-};
+using SaveFaults = testing::SaveFolder;
 
 // ---- A save the game could not read is never written over ------------------------------
 

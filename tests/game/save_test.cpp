@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "game/save_json.hpp"
+#include "tests/game/save_folder.hpp"
 
 namespace korvedan {
 namespace {
@@ -18,6 +19,8 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
+using testing::read_bytes;
+using testing::write_bytes;
 
 EnvironmentLookup environment(std::map<std::string, std::string> variables) {
   return [variables](const char* name) -> std::optional<std::string> {
@@ -25,18 +28,6 @@ EnvironmentLookup environment(std::map<std::string, std::string> variables) {
     if (found == variables.end()) return std::nullopt;
     return found->second;
   };
-}
-
-void write_bytes(const fs::path& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::string read_bytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 Progress rich_progress() {
@@ -53,20 +44,8 @@ Progress rich_progress() {
   return p;
 }
 
-class SaveFile : public ::testing::Test {
+class SaveFile : public testing::SaveFolder {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "kv-save-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
-    save = dir / "save.json";
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ignored);
-    fs::remove_all(dir, ignored);
-  }
-
   // Loads the given bytes as the save and returns what was said on standard error.
   std::string load_bytes(std::string_view bytes, Progress& loaded) {
     write_bytes(save, bytes);
@@ -88,9 +67,6 @@ class SaveFile : public ::testing::Test {
     EXPECT_FALSE(fs::exists(save));
     EXPECT_EQ(read_bytes(dir / "save.json.bad"), bytes);
   }
-
-  fs::path dir;
-  fs::path save;
 };
 
 // ---- Where the save lives ----------------------------------------------------------------
