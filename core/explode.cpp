@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/fatal.hpp"
 #include "core/tick.hpp"
@@ -11,10 +12,9 @@ namespace korvedan {
 
 namespace {
 
-// A cell caught in a blast that goes off after it, kept as an offset from the centre so
-// the list of one explosion fits in a few bytes on the stack (chains can run deep).
-struct Caught {
-  std::int8_t dx, dy;
+// An explosion still to go off: a cell caught in an earlier blast, with the kind it had then.
+struct Pending {
+  std::int32_t x, y;
   CellKind kind;
 };
 
@@ -30,13 +30,12 @@ bool sets_off_chain(CellKind kind) {
          kind == CellKind::Bigbomb;
 }
 
-}  // namespace
-
-void explode(Cave& cave, std::int32_t cx, std::int32_t cy, int radius, BlastLeaves leaves,
-             EventList& events) {
-  if (radius < 1 || radius > 2) fatal("explode: radius " + std::to_string(radius) + " is not 1 or 2");
+// One square of blasts; the cells it caught that go off after it are pushed onto `pending`
+// last one first, so that the first caught is the next to go off.
+void blast_square(Cave& cave, std::int32_t cx, std::int32_t cy, int radius, BlastLeaves leaves,
+                  EventList& events, std::vector<Pending>& pending) {
   events.push_back(CaveEvent::Explosion);
-  std::array<Caught, 24> caught{};
+  std::array<Pending, 24> caught{};
   std::size_t caught_count = 0;
   for (int dy = -radius; dy <= radius; ++dy) {
     for (int dx = -radius; dx <= radius; ++dx) {
@@ -45,9 +44,7 @@ void explode(Cave& cave, std::int32_t cx, std::int32_t cy, int radius, BlastLeav
       const Cell cell = cell_at(cave, x, y);  // outside the grid reads as steel
       if (survives_blasts(cell.kind)) continue;
       const bool centre = dx == 0 && dy == 0;
-      if (!centre && sets_off_chain(cell.kind)) {
-        caught[caught_count++] = Caught{static_cast<std::int8_t>(dx), static_cast<std::int8_t>(dy), cell.kind};
-      }
+      if (!centre && sets_off_chain(cell.kind)) caught[caught_count++] = Pending{x, y, cell.kind};
       if (cell.kind == CellKind::Digger) rules::digger_of(cave, cell).status = DiggerStatus::Dead;
       if (cell.kind == CellKind::Lamp) {
         // Any lamp caught in a blast breaks; only an unlit one was still owed.
@@ -67,11 +64,23 @@ void explode(Cave& cave, std::int32_t cx, std::int32_t cy, int radius, BlastLeav
       cave.moved_at[index] = cave.tick;
     }
   }
-  // Each caught cell finishes its whole chain before the next one goes off.
-  for (std::size_t i = 0; i < caught_count; ++i) {
-    const Caught& c = caught[i];
-    explode(cave, cx + c.dx, cy + c.dy, c.kind == CellKind::Bigbomb ? 2 : 1,
-            c.kind == CellKind::Wisp ? BlastLeaves::Crystal : BlastLeaves::Empty, events);
+  while (caught_count > 0) pending.push_back(caught[--caught_count]);
+}
+
+}  // namespace
+
+void explode(Cave& cave, std::int32_t cx, std::int32_t cy, int radius, BlastLeaves leaves,
+             EventList& events) {
+  if (radius < 1 || radius > 2) fatal("explode: radius " + std::to_string(radius) + " is not 1 or 2");
+  // Each caught cell finishes its whole chain before the next one goes off. The chain is kept
+  // on the heap, not in nested calls: a cave full of bombs would overflow the call stack.
+  std::vector<Pending> pending;
+  blast_square(cave, cx, cy, radius, leaves, events, pending);
+  while (!pending.empty()) {
+    const Pending next = pending.back();
+    pending.pop_back();
+    blast_square(cave, next.x, next.y, next.kind == CellKind::Bigbomb ? 2 : 1,
+                 next.kind == CellKind::Wisp ? BlastLeaves::Crystal : BlastLeaves::Empty, events, pending);
   }
 }
 

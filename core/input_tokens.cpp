@@ -3,6 +3,8 @@
 
 #include <optional>
 
+#include "core/echo.hpp"
+
 namespace korvedan {
 
 namespace {
@@ -52,7 +54,7 @@ Result<std::vector<TickInputs>> parse_input_tokens(std::string_view text, int pl
     }
     if (!first || !second) {
       return Failure{"line " + std::to_string(line) + ", column " + std::to_string(start_column) +
-                     ": \"" + std::string(token) + "\" is not an input token" +
+                     ": " + echoed(token) + " is not an input token" +
                      (players == 2 ? " (two players: like R/. or GU/FL)" : " (like R, FR, GU or F.)")};
     }
     inputs.push_back({*first, *second});

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/echo.hpp"
+
 namespace korvedan {
 
 bool Progress::is_open(std::size_t cave_index) const {
@@ -45,6 +47,17 @@ void Progress::switch_profile() {
 
   // An unnamed player who never won anything is forgotten once switched away from.
   std::erase_if(others, [](const Profile& p) { return p.solved == 0 && p.name.empty(); });
+}
+
+namespace {
+
+void cut_name(std::string& name) { name.resize(first_chars(name, name_length).size()); }
+
+}  // namespace
+
+void cut_long_names(Progress& progress) {
+  cut_name(progress.name);
+  for (Profile& profile : progress.others) cut_name(profile.name);
 }
 
 Difficulty next_difficulty(Difficulty difficulty) {

@@ -21,6 +21,8 @@ struct Profile {
 };
 
 inline constexpr std::uint64_t profile_slots = 8;
+// The longest name the game lets a player type, in characters.
+inline constexpr std::size_t name_length = 10;
 
 struct Progress {
   std::uint64_t solved = 0;          // caves 0..solved are open
@@ -41,6 +43,10 @@ struct Progress {
 
   bool operator==(const Progress&) const = default;
 };
+
+// Cuts every name longer than name_length characters to that length, never inside a UTF-8
+// sequence. A save written by hand could hold megabytes of name, to be drawn every frame.
+void cut_long_names(Progress& progress);
 
 // Easy → Normal → Hard → Easy, as the title screen steps it.
 Difficulty next_difficulty(Difficulty difficulty);

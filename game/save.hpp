@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/progress.hpp"
+#include "game/durable_file.hpp"
 
 namespace korvedan {
 
@@ -19,17 +20,45 @@ using EnvironmentLookup = std::function<std::optional<std::string>(const char* n
 std::optional<std::filesystem::path> save_path(const EnvironmentLookup& environment);
 std::optional<std::filesystem::path> save_path();  // from the process environment
 
-// save.json → save.json.tmp: written in full first, then renamed over the save.
+// save.json → save.json.tmp: each save is written in full to a file of its own named this
+// and a few random characters, then renamed over the save.
 std::filesystem::path temporary_save_path(const std::filesystem::path& save);
-// save.json → save.json.bad: where a save that cannot be used is kept for the player.
-std::filesystem::path bad_save_path(const std::filesystem::path& save);
+// save.json → save.json.bad, save.json.1.bad, …: where saves that could not be used are kept
+// for the player, the newest as save.json.bad.
+std::filesystem::path bad_save_path(const std::filesystem::path& save, int age = 0);
+inline constexpr int kept_bad_saves = 5;
+// save.json → save.json.lock: held by the copy of the game that uses the save.
+std::filesystem::path save_lock_path(const std::filesystem::path& save);
 
-// The progress in the file, or the default one. A missing or unreadable file is no error; a
-// file that cannot be used is reported on `errors` and moved aside to bad_save_path.
+// The save of one run of the game. A save path that is a link stands for the link's target.
+// Loading decides whether the file may be written: a file that exists but cannot be read,
+// or a damaged one that cannot be kept aside, is never written over; progress then lives in
+// memory only, which is said once, at loading.
+class SaveKeeper {
+ public:
+  SaveKeeper(std::optional<std::filesystem::path> path, std::ostream& errors);
+
+  // The progress in the file, or the default one. A missing file is no error; a file that
+  // cannot be used is reported on the error stream and moved aside to bad_save_path.
+  Progress load();
+  // Writes the whole progress; false (with one line on the error stream, unless the file is
+  // left alone on purpose) when it was not saved.
+  bool save(const Progress& progress);
+
+  bool memory_only() const { return memory_only_; }
+
+ private:
+  void take_lock(const std::filesystem::path& save);
+
+  std::optional<std::filesystem::path> path_;
+  std::ostream* errors_;
+  bool memory_only_ = false;
+  FileLock lock_;
+};
+
+// One load or one save with a keeper of its own.
 Progress load_progress(const std::optional<std::filesystem::path>& path, std::ostream& errors);
 Progress load_progress();  // save_path(), standard error
-
-// Writes the whole progress; false (with one line on `errors`) when it could not be saved.
 bool save_progress(const Progress& progress, const std::optional<std::filesystem::path>& path,
                    std::ostream& errors);
 bool save_progress(const Progress& progress);  // save_path(), standard error

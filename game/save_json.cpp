@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/echo.hpp"
+
 namespace korvedan {
 
 namespace {
@@ -25,6 +27,26 @@ const char* difficulty_text(Difficulty difficulty) {
     case Difficulty::Hard: return "Hard";
   }
   return "Normal";
+}
+
+// The library quotes the text it stopped at, a million-digit number as much as a comma: each
+// quoted part, and the message as a whole, is cut to a readable length.
+std::string shorten_quotes(std::string_view message) {
+  std::string out;
+  for (std::size_t open = message.find('\''); open != std::string_view::npos; open = message.find('\'')) {
+    const std::size_t close = message.find('\'', open + 1);
+    if (close == std::string_view::npos) break;
+    const std::string_view inside = message.substr(open + 1, close - open - 1);
+    const std::string_view kept = first_chars(inside, echo_length);
+    out += message.substr(0, open + 1);
+    out += kept;
+    if (kept.size() < inside.size()) out += ellipsis;
+    out += '\'';
+    message.remove_prefix(close + 1);
+  }
+  out += message;
+  const std::string_view whole = first_chars(out, 4 * echo_length);
+  return whole.size() < out.size() ? std::string(whole) + std::string(ellipsis) : out;
 }
 
 // ---- Repeated members ------------------------------------------------------------------
@@ -93,7 +115,7 @@ class MemberChecker {
   bool key(Json::string_t& name) {
     if (open_objects_.back().insert(name).second) return true;
     // The parser has just read the member name's closing quote.
-    error_ = "member \"" + name + "\" given twice at " + line_and_column(text_, *read_ - 1);
+    error_ = "member " + echoed(name) + " given twice at " + line_and_column(text_, *read_ - 1);
     return false;
   }
   bool end_object() {
@@ -109,6 +131,7 @@ class MemberChecker {
       const std::size_t end = error_.find("] ");
       if (end != std::string::npos) error_.erase(0, end + 2);
     }
+    error_ = shorten_quotes(error_);
     return false;
   }
 

@@ -23,7 +23,6 @@ inline constexpr float camera_follow_rate = 7.0f;  // per second
 inline constexpr int cell_pixels = 16;
 inline constexpr int view_width = 320;             // the playfield, below it the HUD
 inline constexpr int view_height = 176;
-inline constexpr std::size_t name_length = 10;
 
 struct PixelPoint {
   float x = 0, y = 0;

@@ -29,6 +29,7 @@ double milliseconds(std::uint64_t ticks) {
 
 App::App(AppParts parts)
     : session_(std::move(parts.session)),
+      save_(std::move(parts.save)),
       canvas_(std::move(parts.canvas)),
       sprites_(std::move(parts.sprites)),
       pro_pads_(std::move(parts.pro_pads)),
@@ -133,7 +134,7 @@ void App::frame() {
   }
   if (session_.save_needed) {
     session_.save_needed = false;
-    save_progress(session_.progress);
+    save_.save(session_.progress);
   }
   if (session_.quit_requested) {
     session_.quit_requested = false;

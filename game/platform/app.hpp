@@ -15,6 +15,7 @@
 #include "game/platform/audio_output.hpp"
 #include "game/platform/sdl_gamepads.hpp"
 #include "game/platform/window_frame.hpp"
+#include "game/save.hpp"
 #include "game/session.hpp"
 
 namespace korvedan {
@@ -33,6 +34,7 @@ struct AppParts {
   SharedPads pro_pads;
   std::unique_ptr<SdlGamepads> gamepads;  // null when the gamepad library did not start
   std::uint64_t start_time = 0;           // SDL performance counter at start-up
+  SaveKeeper save;                        // the save the progress came from, written at each change
 };
 
 class App {
@@ -55,6 +57,7 @@ class App {
   void frame();
 
   Session session_;
+  SaveKeeper save_;
   Canvas canvas_;
   SpriteSheet sprites_;
   InputState input_;

@@ -140,6 +140,18 @@ struct FixedText {
     while (count > 0 && size + 1 < Capacity) data[size++] = digits[--count];
     data[size] = '\0';
   }
+  void add_decimal(long value) {
+    char digits[24];
+    int count = 0;
+    unsigned long magnitude = value < 0 ? 0ul - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
+    do {
+      digits[count++] = static_cast<char>('0' + magnitude % 10);
+      magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) add("-");
+    while (count > 0 && size + 1 < Capacity) data[size++] = digits[--count];
+    data[size] = '\0';
+  }
 };
 
 // Everything the signal handler needs that would allocate, worked out at install time.
@@ -161,7 +173,7 @@ char* child_environment[max_child_environment];
 
 alignas(16) unsigned char alternate_stack[1 << 16];
 
-constexpr int crash_signals[] = {SIGSEGV, SIGABRT, SIGFPE, SIGILL, SIGBUS};
+constexpr int crash_signals[] = {SIGSEGV, SIGABRT, SIGFPE, SIGILL, SIGBUS, SIGQUIT};
 
 const char* signal_text(int signal) {
   switch (signal) {
@@ -170,6 +182,7 @@ const char* signal_text(int signal) {
     case SIGFPE: return "SIGFPE (arithmetic error)";
     case SIGILL: return "SIGILL (illegal instruction)";
     case SIGBUS: return "SIGBUS (bus error)";
+    case SIGQUIT: return "SIGQUIT (asked to quit with a report)";
     default: return "unexpected signal";
   }
 }
@@ -211,6 +224,36 @@ void show_box_from_signal(bool report_written) {
   }
 }
 
+// A signal another process sent (kill -SEGV) names that process: its address field holds the
+// sender's id, not an address. A fault names the address touched; the program's own abort()
+// or a quit key neither.
+void add_origin(FixedText<1024>& text, int signal, const siginfo_t* info) {
+  if (info == nullptr) return;
+  if (info->si_code <= 0) {  // SI_USER, SI_QUEUE, SI_TKILL: sent, not raised by a fault
+    if (info->si_pid != getpid()) {
+      text.add(" sent by process ");
+      text.add_decimal(info->si_pid);
+    }
+    return;
+  }
+  if (signal == SIGSEGV || signal == SIGBUS || signal == SIGILL || signal == SIGFPE) {
+    text.add(" at address ");
+    text.add_hex(reinterpret_cast<std::uintptr_t>(info->si_addr));
+  }
+}
+
+// A closed terminal ends the game as SIGTERM does, with exit code 0: the progress is saved at
+// every change already. Once the window system's library listens for SIGTERM, the game leaves
+// through its event loop; before that, at once.
+void on_hangup(int) {
+  struct sigaction term {};
+  if (sigaction(SIGTERM, nullptr, &term) == 0 && term.sa_handler != SIG_DFL && term.sa_handler != SIG_IGN) {
+    raise(SIGTERM);
+  } else {
+    _exit(0);
+  }
+}
+
 void on_signal(int signal, siginfo_t* info, void*) {
   const int saved_errno = errno;
   if (claim_report()) {
@@ -219,10 +262,7 @@ void on_signal(int signal, siginfo_t* info, void*) {
     signal_description.add(unknown_place);
     signal_description.add(":0:0:\nsignal ");
     signal_description.add(signal_text(signal));
-    if (signal != SIGABRT && info != nullptr) {
-      signal_description.add(" at address ");
-      signal_description.add_hex(reinterpret_cast<std::uintptr_t>(info->si_addr));
-    }
+    add_origin(signal_description, signal, info);
     signal_report.size = 0;
     signal_report.add(prepared.opening);
     signal_report.add("\n\n");
@@ -279,6 +319,13 @@ void install_signal_handlers() {
   action.sa_flags = SA_SIGINFO | SA_ONSTACK | SA_RESETHAND;
   sigemptyset(&action.sa_mask);
   for (const int signal : crash_signals) sigaction(signal, &action, nullptr);
+
+  // A reader gone from a pipe is an error where the write is made, not a reason to stop.
+  signal(SIGPIPE, SIG_IGN);
+  struct sigaction hangup {};
+  hangup.sa_handler = on_hangup;
+  sigemptyset(&hangup.sa_mask);
+  sigaction(SIGHUP, &hangup, nullptr);
 }
 
 #endif

@@ -44,8 +44,10 @@ int run_program() {
   }
 
   log_start("loading the save and drawing the sprites");
-  AppParts parts{Session(load_progress()), Canvas(), SpriteSheet::build(), make_shared_pads(), nullptr,
-                 SDL_GetPerformanceCounter()};
+  SaveKeeper save(save_path(), std::cerr);
+  Progress progress = save.load();
+  AppParts parts{Session(std::move(progress)), Canvas(), SpriteSheet::build(), make_shared_pads(), nullptr,
+                 SDL_GetPerformanceCounter(), std::move(save)};
   start_procon_thread(parts.pro_pads);
   parts.gamepads = start_gamepads();
 

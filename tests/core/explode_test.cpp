@@ -1,6 +1,8 @@
 // Explosions: what a blast spares, what it leaves, lamps and diggers caught, and chains.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/tick.hpp"
 #include "tests/core/cave_fixture.hpp"
 
@@ -11,6 +13,8 @@ using testing::events;
 using testing::make_cave;
 using testing::rows;
 using testing::rows_of;
+using testing::contains;
+using testing::idle;
 using E = CaveEvent;
 
 TEST(Explode, SparesSteelHatchesKeysDoorsWheelsSwitchesAndAcid) {
@@ -154,6 +158,33 @@ TEST(Explode, ALongChainOfBombsGoesOffWhole) {
       EXPECT_EQ(cell_at(cave, x, y).kind, CellKind::Blast) << x << "," << y;
     }
   }
+}
+
+// A cave the parser takes that is bombs wall to wall: a chain as long as the cave has cells,
+// which once went one nested call per bomb and overflowed the stack.
+TEST(Explode, AChainThroughA260By260CaveOfBombsDoesNotOverflowTheStack) {
+  constexpr std::size_t side = 260;
+  std::vector<std::string> lines(side, std::string(side, 'q'));
+  lines.front() = lines.back() = std::string(side, '#');
+  for (std::size_t y = 1; y + 1 < side; ++y) lines[y].front() = lines[y].back() = '#';
+  lines[side - 2][1] = '@';
+  lines[side - 2][side - 2] = 'X';
+  lines[2][side / 2] = ' ';  // the bomb above this gap falls onto the one below and sets it off
+  const std::vector<std::string_view> views(lines.begin(), lines.end());
+  Result<Cave> parsed = parse_cave(LevelEntry{"BOMBS", views, 0, 100}, 1, Difficulty::Normal);
+  ASSERT_TRUE(parsed.ok()) << parsed.error();
+  Cave cave = std::move(parsed).value();
+  const std::size_t bombs = (side - 2) * (side - 2) - 3;
+  // The bomb under the gap starts to fall, then lands on the next one: the whole cave goes off.
+  EventList got = tick_single(cave, idle);
+  for (int i = 0; i < 3 && !contains(got, E::Explosion); ++i) got = tick_single(cave, idle);
+  ASSERT_TRUE(contains(got, E::Explosion));
+  EXPECT_EQ(static_cast<std::size_t>(std::count(got.begin(), got.end(), E::Explosion)), bombs)
+      << "every bomb goes off once";
+  std::size_t blasts = 0;
+  for (const Cell& cell : cave.cells) blasts += cell.kind == CellKind::Blast;
+  EXPECT_EQ(blasts, (side - 2) * (side - 2) - 1) << "every cell inside but the hatch";
+  EXPECT_EQ(cave.diggers[0].status, DiggerStatus::Dead);
 }
 
 }  // namespace
