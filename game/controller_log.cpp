@@ -5,10 +5,15 @@
 #include <string>
 
 #include "game/executable_path.hpp"
+#include "game/file_places.hpp"
 
 namespace korvedan {
 
-ControllerLog::ControllerLog(std::optional<std::filesystem::path> file) : path_(std::move(file)) {}
+ControllerLog::ControllerLog(std::optional<std::filesystem::path> file) {
+  if (file) places_.push_back(std::move(*file));
+}
+
+ControllerLog::ControllerLog(std::vector<std::filesystem::path> places) : places_(std::move(places)) {}
 
 ControllerLog::~ControllerLog() {
   if (file_ != nullptr) std::fclose(file_);
@@ -16,9 +21,11 @@ ControllerLog::~ControllerLog() {
 
 void ControllerLog::open_file() {
   state_ = FileState::Disabled;
-  if (!path_) return;
-  file_ = std::fopen(path_->c_str(), "wb");
-  if (file_ == nullptr) return;
+  const auto create = [this](const std::filesystem::path& place) {
+    file_ = std::fopen(place.c_str(), "wb");
+    return file_ != nullptr;
+  };
+  if (!create_in_first_place(places_, create)) return;
   // Every line goes straight to the file, so a crash loses nothing already logged.
   std::setvbuf(file_, nullptr, _IONBF, 0);
   state_ = FileState::Open;
@@ -49,9 +56,11 @@ std::optional<std::filesystem::path> controller_log_path() {
   return path;
 }
 
+std::vector<std::filesystem::path> controller_log_places() { return file_places(controller_log_name); }
+
 void log_line(std::string_view text) {
   // Never destroyed: the procon thread may still log while the process exits.
-  static ControllerLog* const log = new ControllerLog(controller_log_path());
+  static ControllerLog* const log = new ControllerLog(controller_log_places());
   log->write(text);
 }
 

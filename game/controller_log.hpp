@@ -8,14 +8,16 @@
 #include <mutex>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace korvedan {
 
 inline constexpr std::string_view controller_log_name = "korvedan-controller.txt";
 inline constexpr std::string_view controller_log_header = "Korvedan build 21";
 
-// One log file. It is created (truncating an old one) by the first line written; if it
-// cannot be, the log stays silent for the rest of the run.
+// One log file. It is created (truncating an old one) by the first line written, in the first
+// of its places where that works; if it works nowhere, the log stays silent for the rest of
+// the run.
 class ControllerLog {
  public:
   // The header plus this many lines; later lines are dropped so that a long run cannot
@@ -24,6 +26,7 @@ class ControllerLog {
 
   // `file` is none when there is nowhere to put the log.
   explicit ControllerLog(std::optional<std::filesystem::path> file);
+  explicit ControllerLog(std::vector<std::filesystem::path> places);
   ~ControllerLog();
   ControllerLog(const ControllerLog&) = delete;
   ControllerLog& operator=(const ControllerLog&) = delete;
@@ -37,7 +40,7 @@ class ControllerLog {
   void open_file();
 
   std::mutex lock_;
-  std::optional<std::filesystem::path> path_;
+  std::vector<std::filesystem::path> places_;
   std::FILE* file_ = nullptr;
   FileState state_ = FileState::NotTried;
   std::uint32_t count_ = 0;
@@ -46,7 +49,10 @@ class ControllerLog {
 // "korvedan-controller.txt" in the executable's folder, or none without an executable path.
 std::optional<std::filesystem::path> controller_log_path();
 
-// One line into this run's controller log beside the program.
+// Beside the program, then in the user's state folder.
+std::vector<std::filesystem::path> controller_log_places();
+
+// One line into this run's controller log.
 void log_line(std::string_view text);
 
 }  // namespace korvedan

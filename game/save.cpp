@@ -79,12 +79,6 @@ void report_unusable(const fs::path& path, const std::string& why, std::ostream&
   errors << '\n';
 }
 
-std::optional<std::string> process_environment(const char* name) {
-  const char* value = std::getenv(name);
-  if (value == nullptr) return std::nullopt;
-  return std::string(value);
-}
-
 }  // namespace
 
 std::optional<fs::path> save_path(const EnvironmentLookup& environment) {
