@@ -60,11 +60,11 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KV_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${KV_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
+# The long description below the summary line; CPack indents it as Debian wants.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "cave-digging arcade game for one or two players
- A digger tunnels through dirt, collects crystals, pushes boulders, dodges
- falling rocks and creatures, and leaves through the hatch before the time
- runs out. 119 caves unlock one by one. Two players can play at one keyboard;
- gamepads and a Nintendo Switch Pro Controller on USB work too. All text in
- the game is German.")
+    "A digger tunnels through dirt, collects crystals, pushes boulders, dodges
+falling rocks and creatures, and leaves through the hatch before the time
+runs out. 119 caves unlock one by one. Two players can play at one keyboard;
+gamepads and a Nintendo Switch Pro Controller on USB work too. All text in
+the game is German.")
 include(CPack)
