@@ -12,7 +12,10 @@
 namespace korvedan {
 
 inline constexpr std::string_view crash_report_name = "korvedan-crash.txt";
-// KV_VERSION is the project's version, given by the build.
+// KV_VERSION is the project's version, given by the build from its one place.
+#ifndef KV_VERSION
+#error "KV_VERSION comes from the project's version in CMakeLists.txt"
+#endif
 inline constexpr std::string_view crash_report_opening = "Korvedan " KV_VERSION " konnte nicht weiterlaufen.";
 inline constexpr std::string_view crash_box_caption = "Korvedan";
 
