@@ -5,10 +5,15 @@
 #include <string>
 
 #include "game/executable_path.hpp"
+#include "game/file_places.hpp"
 
 namespace korvedan {
 
-ControllerLog::ControllerLog(std::optional<std::filesystem::path> file) : path_(std::move(file)) {}
+ControllerLog::ControllerLog(std::optional<std::filesystem::path> file) {
+  if (file) places_.push_back(std::move(*file));
+}
+
+ControllerLog::ControllerLog(std::vector<std::filesystem::path> places) : places_(std::move(places)) {}
 
 ControllerLog::~ControllerLog() {
   if (file_ != nullptr) std::fclose(file_);
@@ -17,14 +22,16 @@ ControllerLog::~ControllerLog() {
 void ControllerLog::open_file() {
   state_ = FileState::Disabled;
   count_.store(1);
-  if (!path_) return;
   // Truncated once, then opened for appending: whoever else writes to the file meanwhile,
   // each of our lines still lands at its end.
-  std::FILE* truncated = std::fopen(path_->c_str(), "wb");
-  if (truncated == nullptr) return;
-  std::fclose(truncated);
-  file_ = std::fopen(path_->c_str(), "ab");
-  if (file_ == nullptr) return;
+  const auto create = [this](const std::filesystem::path& place) {
+    std::FILE* truncated = std::fopen(place.c_str(), "wb");
+    if (truncated == nullptr) return false;
+    std::fclose(truncated);
+    file_ = std::fopen(place.c_str(), "ab");
+    return file_ != nullptr;
+  };
+  if (!create_in_first_place(places_, create)) return;
   // Every line goes straight to the file, so a crash loses nothing already logged.
   std::setvbuf(file_, nullptr, _IONBF, 0);
   state_ = FileState::Open;
@@ -73,6 +80,8 @@ std::optional<std::filesystem::path> controller_log_path() {
   return path;
 }
 
+std::vector<std::filesystem::path> controller_log_places() { return file_places(controller_log_name); }
+
 namespace {
 std::atomic<ControllerLog*> program_log{nullptr};
 }  // namespace
@@ -80,7 +89,7 @@ std::atomic<ControllerLog*> program_log{nullptr};
 void log_line(std::string_view text) {
   // Never destroyed: the procon thread may still log while the process exits.
   static ControllerLog* const log = [] {
-    auto* made = new ControllerLog(controller_log_path());
+    auto* made = new ControllerLog(controller_log_places());
     program_log.store(made);
     return made;
   }();

@@ -9,16 +9,18 @@
 #include <mutex>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace korvedan {
 
 inline constexpr std::string_view controller_log_name = "korvedan-controller.txt";
 inline constexpr std::string_view controller_log_header = "Korvedan build 21";
 
-// One log file. It is created (truncating an old one) by the first line written; if it
-// cannot be, the log stays silent for the rest of the run. Every line is appended at the
-// file's end, so a crash handler writing to the same file, or a second copy of the game that
-// truncated it meanwhile, never has its lines written over and leaves no hole.
+// One log file. It is created (truncating an old one) by the first line written, in the first
+// of its places where that works; if it works nowhere, the log stays silent for the rest of
+// the run. Every line is appended at the file's end, so a crash handler writing to the same
+// file, or a second copy of the game that truncated it meanwhile, never has its lines written
+// over and leaves no hole.
 class ControllerLog {
  public:
   // The header plus this many lines; later lines are dropped so that a long run cannot
@@ -27,6 +29,7 @@ class ControllerLog {
 
   // `file` is none when there is nowhere to put the log.
   explicit ControllerLog(std::optional<std::filesystem::path> file);
+  explicit ControllerLog(std::vector<std::filesystem::path> places);
   ~ControllerLog();
   ControllerLog(const ControllerLog&) = delete;
   ControllerLog& operator=(const ControllerLog&) = delete;
@@ -49,7 +52,7 @@ class ControllerLog {
   std::uint32_t count_one_more();
 
   std::mutex lock_;
-  std::optional<std::filesystem::path> path_;
+  std::vector<std::filesystem::path> places_;
   std::FILE* file_ = nullptr;
   FileState state_ = FileState::NotTried;
   std::atomic<std::uint32_t> count_{0};
@@ -59,7 +62,10 @@ class ControllerLog {
 // "korvedan-controller.txt" in the executable's folder, or none without an executable path.
 std::optional<std::filesystem::path> controller_log_path();
 
-// One line into this run's controller log beside the program.
+// Beside the program, then in the user's state folder.
+std::vector<std::filesystem::path> controller_log_places();
+
+// One line into this run's controller log.
 void log_line(std::string_view text);
 
 // This run's log, for a crash handler; null before the first log_line.

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "game/executable_path.hpp"
+#include "game/file_places.hpp"
 
 namespace korvedan {
 
@@ -64,6 +65,13 @@ bool write_crash_report(const std::filesystem::path& file, std::string_view repo
   out.write(report.data(), static_cast<std::streamsize>(report.size()));
   out.flush();
   return static_cast<bool>(out);
+}
+
+std::vector<std::filesystem::path> crash_report_places() { return file_places(crash_report_name); }
+
+std::optional<std::filesystem::path> write_crash_report(const std::vector<std::filesystem::path>& places,
+                                                        std::string_view report) {
+  return create_in_first_place(places, [&](const std::filesystem::path& file) { return write_crash_report(file, report); });
 }
 
 std::string crash_box_text(std::string_view report, const std::optional<std::filesystem::path>& written_to) {

@@ -42,9 +42,11 @@ void put_chunk(std::vector<std::uint8_t>& out, std::string_view type, std::span<
   put_u32_be(out, crc32(std::span(out).subspan(type_at)));
 }
 
-// Each row: filter byte 0, then R, G, B of every pixel.
-std::vector<std::uint8_t> raw_rows(std::uint32_t width, std::uint32_t height, std::span<const std::uint32_t> pixels) {
-  std::vector<std::uint8_t> raw(std::size_t{height} * (std::size_t{width} * 3 + 1));
+// Each row: filter byte 0, then R, G, B (and with alpha A) of every pixel.
+std::vector<std::uint8_t> raw_rows(std::uint32_t width, std::uint32_t height, std::span<const std::uint32_t> pixels,
+                                   bool alpha) {
+  const std::size_t pixel_bytes = alpha ? 4 : 3;
+  std::vector<std::uint8_t> raw(std::size_t{height} * (std::size_t{width} * pixel_bytes + 1));
   std::uint8_t* out = raw.data();
   for (std::uint32_t y = 0; y < height; ++y) {
     *out++ = 0;
@@ -52,6 +54,7 @@ std::vector<std::uint8_t> raw_rows(std::uint32_t width, std::uint32_t height, st
       *out++ = static_cast<std::uint8_t>(p >> 16);
       *out++ = static_cast<std::uint8_t>(p >> 8);
       *out++ = static_cast<std::uint8_t>(p);
+      if (alpha) *out++ = static_cast<std::uint8_t>(p >> 24);
     }
   }
   return raw;
@@ -107,21 +110,38 @@ std::uint32_t crc32(std::span<const std::uint8_t> bytes) {
   return crc.value();
 }
 
-std::vector<std::uint8_t> encode_png(std::uint32_t width, std::uint32_t height,
-                                     std::span<const std::uint32_t> pixels) {
+namespace {
+
+std::vector<std::uint8_t> encode(std::uint32_t width, std::uint32_t height, std::span<const std::uint32_t> pixels,
+                                 bool alpha) {
   if (pixels.size() < std::uint64_t{width} * height) fatal("a picture has width × height pixels");
-  const std::vector<std::uint8_t> zlib = stored_zlib(raw_rows(width, height, pixels));
+  const std::vector<std::uint8_t> zlib = stored_zlib(raw_rows(width, height, pixels, alpha));
 
   std::vector<std::uint8_t> png(signature.begin(), signature.end());
   png.reserve(signature.size() + 25 + 12 + zlib.size() + 12);
   std::vector<std::uint8_t> header;
   put_u32_be(header, width);
   put_u32_be(header, height);
-  for (std::uint8_t byte : {8, 2, 0, 0, 0}) header.push_back(byte);  // 8 bits, RGB, deflate, no filter, no interlace
+  const std::uint8_t colour_type = alpha ? 6 : 2;  // RGBA or RGB
+  for (std::uint8_t byte : {std::uint8_t{8}, colour_type, std::uint8_t{0}, std::uint8_t{0}, std::uint8_t{0}}) {
+    header.push_back(byte);  // 8 bits, the colour type, deflate, no filter, no interlace
+  }
   put_chunk(png, "IHDR", header);
   put_chunk(png, "IDAT", zlib);
   put_chunk(png, "IEND", {});
   return png;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> encode_png(std::uint32_t width, std::uint32_t height,
+                                     std::span<const std::uint32_t> pixels) {
+  return encode(width, height, pixels, false);
+}
+
+std::vector<std::uint8_t> encode_png_with_alpha(std::uint32_t width, std::uint32_t height,
+                                                std::span<const std::uint32_t> pixels) {
+  return encode(width, height, pixels, true);
 }
 
 }  // namespace korvedan

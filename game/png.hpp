@@ -1,4 +1,4 @@
-// A minimal PNG writer: 8-bit RGB, no filter, deflate stored blocks, no compression.
+// A minimal PNG writer: 8-bit RGB or RGBA, no filter, deflate stored blocks, no compression.
 #pragma once
 
 #include <cstdint>
@@ -26,5 +26,10 @@ std::uint32_t crc32(std::span<const std::uint8_t> bytes);
 // width × height is a programming error.
 std::vector<std::uint8_t> encode_png(std::uint32_t width, std::uint32_t height,
                                      std::span<const std::uint32_t> pixels);
+
+// The same with transparency, for pictures shown outside the game (its icons): pixels are
+// 0xAARRGGBB, alpha 0 fully transparent, 255 opaque.
+std::vector<std::uint8_t> encode_png_with_alpha(std::uint32_t width, std::uint32_t height,
+                                                std::span<const std::uint32_t> pixels);
 
 }  // namespace korvedan

@@ -21,6 +21,10 @@ enum class BusType : std::uint8_t { Unknown, Usb, Bluetooth, I2c, Spi };
 // "Unknown", "Usb", "Bluetooth", "I2c" or "Spi", as the log names the bus.
 const char* bus_type_name(BusType bus);
 
+// Added to the library's text when the system refused a controller for want of permission:
+// on Linux an ordinary user gets a Pro Controller only through the udev rule the game brings.
+inline constexpr char permission_denied_hint[] = " (permission denied: see the README about the udev rule)";
+
 // A device path as the library gives it: bytes, compared byte for byte.
 using DevicePath = std::vector<std::uint8_t>;
 

@@ -168,12 +168,6 @@ void remove_stale_temporaries(const fs::path& save) {
   }
 }
 
-std::optional<std::string> process_environment(const char* name) {
-  const char* value = std::getenv(name);
-  if (value == nullptr) return std::nullopt;
-  return std::string(value);
-}
-
 }  // namespace
 
 std::optional<fs::path> save_path(const EnvironmentLookup& environment) {

@@ -9,11 +9,9 @@
 
 #include "core/progress.hpp"
 #include "game/durable_file.hpp"
+#include "game/environment.hpp"
 
 namespace korvedan {
-
-// Looks up an environment variable; nullopt when it is not set (an empty value is set).
-using EnvironmentLookup = std::function<std::optional<std::string>(const char* name)>;
 
 // KORVEDAN_SAVE as it stands, else XDG_DATA_HOME, APPDATA or HOME/.local/share joined with
 // "korvedan/save.json"; nullopt when none of them is set.

@@ -23,6 +23,7 @@
 #include <pthread.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -85,8 +86,7 @@ bool claim_report() {
 void report_crash(const std::string& description) {
   if (!claim_report()) return;
   const std::string report = crash_report_text(description);
-  std::optional<std::filesystem::path> path = crash_report_path();
-  if (path && !write_crash_report(*path, report)) path.reset();
+  const std::optional<std::filesystem::path> path = write_crash_report(crash_report_places(), report);
   log_line("start: stopped: " + description);
   show_box(crash_box_text(report, path));
   crash_state.store(reported);
@@ -154,10 +154,17 @@ struct FixedText {
   }
 };
 
+// A file's places in the order they are tried: beside the program, then the state folder.
+struct Places {
+  static constexpr std::size_t capacity = 2;
+  FixedText<4096> path[capacity];
+  std::size_t count = 0;
+};
+
 // Everything the signal handler needs that would allocate, worked out at install time.
 struct Prepared {
   FixedText<64> opening;
-  FixedText<4096> report_path;
+  Places report;
   FixedText<4096> program;
   FixedText<64> system;
 };
@@ -197,16 +204,47 @@ bool write_all(int fd, const char* bytes, std::size_t size) {
   return true;
 }
 
+// Makes every missing folder on the way to `file`, with mkdir alone (safe in a signal handler).
+void make_folders(FixedText<4096>& file) {
+  for (std::size_t i = 1; i < file.size; ++i) {
+    if (file.data[i] != '/') continue;
+    file.data[i] = '\0';
+    mkdir(file.data, 0755);
+    file.data[i] = '/';
+  }
+}
+
+int create_report_file(FixedText<4096>& file) {
+  const int flags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC;
+  int fd = open(file.data, flags, 0644);
+  if (fd < 0 && errno == ENOENT) {
+    make_folders(file);
+    fd = open(file.data, flags, 0644);
+  }
+  return fd;
+}
+
+// The place the report went to, or none.
+const FixedText<4096>* write_signal_report() {
+  for (std::size_t i = 0; i < prepared.report.count; ++i) {
+    const int fd = create_report_file(prepared.report.path[i]);
+    if (fd < 0) continue;
+    const bool written = write_all(fd, signal_report.data, signal_report.size);
+    if (close(fd) == 0 && written) return &prepared.report.path[i];
+  }
+  return nullptr;
+}
+
 // Starts the program again as the error box and waits until the player has closed it.
-void show_box_from_signal(bool report_written) {
+void show_box_from_signal(const FixedText<4096>* report_written_to) {
   if (prepared.program.size == 0) return;
   box_setting.size = 0;
   box_setting.add(box_variable);
   box_setting.add("=");
   box_setting.add(signal_report);
-  if (report_written) {
+  if (report_written_to != nullptr) {
     box_setting.add("\n\nGespeichert in ");
-    box_setting.add(prepared.report_path);
+    box_setting.add(*report_written_to);
   }
   std::size_t count = 0;
   child_environment[count++] = box_setting.data;
@@ -270,14 +308,7 @@ void on_signal(int signal, siginfo_t* info, void*) {
     signal_report.add("\n\nSystem: ");
     signal_report.add(prepared.system);
 
-    bool written = false;
-    if (prepared.report_path.size > 0) {
-      const int fd = open(prepared.report_path.data, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-      if (fd >= 0) {
-        written = write_all(fd, signal_report.data, signal_report.size);
-        written = close(fd) == 0 && written;
-      }
-    }
+    const FixedText<4096>* written_to = write_signal_report();
     // The log's own lock may be held by the crashed code: the line goes past it, counted
     // like any other, in one write to the log's file, which appends.
     if (ControllerLog* log = running_log()) {
@@ -289,7 +320,7 @@ void on_signal(int signal, siginfo_t* info, void*) {
         write_all(fd, signal_log_line.data, signal_log_line.size);
       }
     }
-    show_box_from_signal(written);
+    show_box_from_signal(written_to);
     crash_state.store(reported);
   }
   errno = saved_errno;
@@ -303,8 +334,17 @@ void copy_path(FixedText<4096>& into, const std::optional<std::filesystem::path>
   if (path && path->native().size() + 1 < sizeof into.data) into.add(path->c_str());
 }
 
+void copy_places(Places& into, const std::vector<std::filesystem::path>& places) {
+  into.count = 0;
+  for (const std::filesystem::path& place : places) {
+    if (into.count == Places::capacity) break;
+    copy_path(into.path[into.count], place);
+    if (into.path[into.count].size > 0) ++into.count;
+  }
+}
+
 void install_signal_handlers() {
-  copy_path(prepared.report_path, crash_report_path());
+  copy_places(prepared.report, crash_report_places());
   copy_path(prepared.program, executable_path());
   prepared.opening.add(std::string(crash_report_opening).c_str());
   prepared.system.add(std::string(system_names()).c_str());

@@ -3,6 +3,7 @@
 
 #include <hidapi/hidapi.h>
 
+#include <cerrno>
 #include <cwchar>
 #include <string>
 
@@ -125,8 +126,13 @@ class Hidapi final : public HidLibrary {
 
   Result<std::unique_ptr<HidDevice>> open(const DevicePath& path) override {
     const std::string terminated(path.begin(), path.end());
+    errno = 0;
     hid_device* device = hid_open_path(terminated.c_str());
-    if (device == nullptr) return Failure{error_text(nullptr)};
+    if (device == nullptr) {
+      // hidapi keeps the system's errno from its failed open(); its own text only says it.
+      const bool refused = errno == EACCES || errno == EPERM;
+      return Failure{error_text(nullptr) + (refused ? permission_denied_hint : "")};
+    }
     return std::unique_ptr<HidDevice>(std::make_unique<HidapiDevice>(device));
   }
 

@@ -96,6 +96,24 @@ TEST_F(ControllerLogTest, AFolderThatCannotBeWrittenLeavesTheLogSilent) {
   nowhere.write("lost too");
 }
 
+// An installed game cannot write beside itself: the lines go to the state folder instead.
+TEST_F(ControllerLogTest, WhereTheProgramsFolderCannotBeWrittenTheStateFolderServes) {
+  const fs::path blocker = folder_ / "not-a-folder";
+  std::ofstream(blocker) << "x";
+  const fs::path state_file = folder_ / "state" / "korvedan" / "korvedan-controller.txt";
+  {
+    ControllerLog log(std::vector<fs::path>{blocker / "korvedan-controller.txt", state_file});
+    log.write("start: started");
+  }
+  ControllerLog second_run(std::vector<fs::path>{blocker / "korvedan-controller.txt", state_file});
+  second_run.write("second run");
+  std::ifstream in(state_file);
+  std::vector<std::string> written;
+  for (std::string line; std::getline(in, line);) written.push_back(line);
+  EXPECT_EQ(written, (std::vector<std::string>{"Korvedan build 21", "second run"}));
+  EXPECT_EQ(fs::file_size(blocker), 1u);
+}
+
 TEST_F(ControllerLogTest, LinesFromManyThreadsNeverInterleave) {
   ControllerLog log(file());
   std::vector<std::thread> writers;
@@ -159,6 +177,7 @@ TEST(ControllerLogPath, BesideTheRunningProgram) {
   const std::optional<fs::path> log = controller_log_path();
   ASSERT_TRUE(log);
   EXPECT_EQ(*log, program->parent_path() / "korvedan-controller.txt");
+  EXPECT_EQ(controller_log_places().front(), *log);
 }
 
 }  // namespace

@@ -47,6 +47,31 @@ TEST(CrashReport, TheFileLiesBesideTheProgramAndHoldsOnlyTheLastReport) {
   ASSERT_TRUE(write_crash_report(file, "the second"));
   EXPECT_EQ(read_file(file), "the second");
   EXPECT_FALSE(write_crash_report(folder / "no such folder" / "korvedan-crash.txt", "lost"));
+  EXPECT_EQ(crash_report_places().front(), *beside);
+}
+
+// The installed game: its folder cannot be written, so the report, and the box, name the state folder.
+TEST(CrashReport, WhereTheProgramsFolderCannotBeWrittenTheStateFolderHoldsTheReport) {
+  const fs::path folder = fs::path(KV_BINARY_DIR) / "test-output" / "crash-report-state";
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  const fs::path blocker = folder / "games";
+  std::ofstream(blocker) << "x";  // a file where the program's folder is: nothing can go in it
+  const fs::path beside = blocker / "korvedan-crash.txt";
+  const fs::path state = folder / "home" / ".local" / "state" / "korvedan" / "korvedan-crash.txt";
+
+  const std::optional<fs::path> written = write_crash_report(std::vector<fs::path>{beside, state}, "REPORT");
+  ASSERT_EQ(written, state);
+  EXPECT_EQ(read_file(state), "REPORT");
+  EXPECT_EQ(crash_box_text("REPORT", written), "REPORT\n\nGespeichert in " + state.string());
+
+  EXPECT_EQ(write_crash_report(std::vector<fs::path>{beside, blocker / "state" / "korvedan-crash.txt"}, "lost"),
+            std::nullopt);
+  const fs::path writable = folder / "program" / "korvedan-crash.txt";
+  fs::create_directories(writable.parent_path());
+  EXPECT_EQ(write_crash_report(std::vector<fs::path>{writable, state}, "beside"), writable);
+  EXPECT_EQ(read_file(writable), "beside");
+  EXPECT_EQ(read_file(state), "REPORT");  // the state folder's older report is left alone
 }
 
 }  // namespace

@@ -168,8 +168,38 @@ TEST(EncodePng, EmptyPictureStillHasACompleteStream) {
   EXPECT_EQ(lengths, std::vector<std::size_t>{0});
 }
 
+// The icons' form: colour type 6, four bytes a pixel with alpha last; ImageMagick agrees.
+TEST(EncodePng, WithAlphaEachPixelCarriesItsTransparency) {
+  const std::vector<std::uint32_t> pixels{0x00000000, 0xFF102030, 0x80FFFFFF, 0xFFFF0000, 0x01000001, 0x7F00FF00};
+  const Bytes png = encode_png_with_alpha(3, 2, pixels);
+  const auto chunks = read_chunks(png);
+  ASSERT_EQ(chunks.size(), 3u);
+  EXPECT_EQ(chunks[0].data, (Bytes{0, 0, 0, 3, 0, 0, 0, 2, 8, 6, 0, 0, 0}));
+  std::vector<std::size_t> lengths;
+  const Bytes rgba{0x00, 0x00, 0x00, 0x00, 0x10, 0x20, 0x30, 0xFF, 0xFF, 0xFF, 0xFF, 0x80,
+                   0xFF, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x01, 0x01, 0x00, 0xFF, 0x00, 0x7F};
+  Bytes rows{0};
+  rows.insert(rows.end(), rgba.begin(), rgba.begin() + 12);
+  rows.push_back(0);
+  rows.insert(rows.end(), rgba.begin() + 12, rgba.end());
+  EXPECT_EQ(inflate_stored(chunks[1].data, lengths), rows);
+
+  if (!std::filesystem::exists("/usr/bin/convert")) return;  // ImageMagick, where it is installed
+  const auto folder = std::filesystem::temp_directory_path() / ("kv-png-alpha-" + std::to_string(std::random_device{}()));
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / "icon.png", std::ios::binary)
+      .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+  const std::string magick = "/usr/bin/convert '" + (folder / "icon.png").string() + "' -depth 8 'rgba:" +
+                             (folder / "icon.rgba").string() + "' 2>/dev/null";
+  ASSERT_EQ(std::system(magick.c_str()), 0);
+  std::ifstream m(folder / "icon.rgba", std::ios::binary);
+  EXPECT_EQ(Bytes((std::istreambuf_iterator<char>(m)), std::istreambuf_iterator<char>()), rgba);
+  std::filesystem::remove_all(folder);
+}
+
 TEST(EncodePngDeathTest, TooFewPixelsIsAProgrammingError) {
   EXPECT_DEATH(encode_png(4, 4, std::vector<std::uint32_t>(15)), "width × height pixels");
+  EXPECT_DEATH(encode_png_with_alpha(2, 2, std::vector<std::uint32_t>(3)), "width × height pixels");
 }
 
 // python's zlib and, where present, ImageMagick read the file back to the same pixels.

@@ -215,6 +215,42 @@ TEST(AppEndToEnd, AnExceptionLeftUncaughtOnAnotherThreadLeavesAReport) {
   expect_crash_reported(c, "panicked at unknown:0:0:\nuncaught exception: thrown on another thread");
 }
 
+// Folders in place of the files beside the program: they cannot be created there, not even by
+// root, as for an installed game under /usr.
+void block_beside(const fs::path& folder, const char* name) { fs::create_directory(folder / name); }
+
+TEST(AppEndToEnd, WhereTheProgramsFolderCannotBeWrittenLogAndReportGoToTheStateFolder) {
+  const fs::path folder = game_folder("state-fatal");
+  block_beside(folder, "korvedan-controller.txt");
+  block_beside(folder, "korvedan-crash.txt");
+  const GameRun run =
+      run_game(folder, "at 3 fatal the test asked for it\n", {"XDG_STATE_HOME=" + (folder / "state").string()});
+  EXPECT_TRUE(WIFSIGNALED(run.status) && WTERMSIG(run.status) == SIGABRT) << run.status;
+  const fs::path state = folder / "state" / "korvedan";
+  const std::vector<std::string> log = read_lines(state / "korvedan-controller.txt");
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log[0], "Korvedan build 21");
+  EXPECT_THAT(log, Contains("start: started"));
+  EXPECT_THAT(log, Contains(MatchesRegex("start: stopped: panicked at [^\n]*test_script\\.cpp:[0-9]+:[0-9]+:")));
+  const std::string report = read_text(state / "korvedan-crash.txt");
+  EXPECT_THAT(report, StartsWith("Korvedan 0.1.0 konnte nicht weiterlaufen.\n\npanicked at "));
+  EXPECT_THAT(report, HasSubstr(":\nthe test asked for it\n\nSystem: linux x86_64"));
+}
+
+// A signal's report makes the missing state folders itself; the log stayed beside the program.
+TEST(AppEndToEnd, ACrashingSignalMakesTheStateFolderForItsReport) {
+  const fs::path folder = game_folder("state-segv");
+  block_beside(folder, "korvedan-crash.txt");
+  const fs::path state_home = folder / "deeper" / "state";
+  const GameRun run = run_game(folder, "at 3 segv\n", {"XDG_STATE_HOME=" + state_home.string()});
+  EXPECT_TRUE(WIFSIGNALED(run.status) && WTERMSIG(run.status) == SIGSEGV) << run.status;
+  EXPECT_EQ(read_text(state_home / "korvedan" / "korvedan-crash.txt"),
+            "Korvedan 0.1.0 konnte nicht weiterlaufen.\n\npanicked at unknown:0:0:\n"
+            "signal SIGSEGV (invalid memory access) at address 0x0\n\nSystem: linux x86_64");
+  EXPECT_THAT(run.log, Contains("start: stopped: panicked at unknown:0:0:"));
+  EXPECT_FALSE(fs::exists(state_home / "korvedan" / "korvedan-controller.txt"));
+}
+
 #else
 
 TEST(AppEndToEnd, NeedsTheGame) { GTEST_SKIP() << "built without the game's path"; }

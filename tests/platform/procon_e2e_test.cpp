@@ -149,6 +149,16 @@ TEST(ProconEndToEnd, AControllerThatCannotBeOpenedIsTriedOnce) {
             "  could not be opened: Failed to open a device with path: Device or resource busy");
 }
 
+// An ordinary user without the udev rule: the log line says where the remedy is.
+TEST(ProconEndToEnd, AControllerRefusedForWantOfPermissionPointsToTheUdevRule) {
+  ProbeRun run = run_probe("denied", 0.5, {"KV_FAKE_PROCON_DENIED=1"});
+  ASSERT_EQ(run.log.size(), 5u);
+  EXPECT_EQ(run.log[4],
+            "  could not be opened: Failed to open a device with path '/dev/hidraw-fake0': Permission denied"
+            " (permission denied: see the README about the udev rule)");
+  EXPECT_TRUE(run.writes.empty());
+}
+
 TEST(ProconEndToEnd, NoDevicesAtAll) {
   ProbeRun run = run_probe("absent", 0.5, {"KV_FAKE_PROCON_ABSENT=1"});
   EXPECT_THAT(run.output, ElementsAre("thread procon", "end"));

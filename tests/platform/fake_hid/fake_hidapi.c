@@ -10,10 +10,12 @@
  *                            button bytes of the reports (default all released)
  *   KV_FAKE_PROCON_ABSENT    when set, no device is listed
  *   KV_FAKE_PROCON_LOCKED    when set, opening fails as if another program held it
+ *   KV_FAKE_PROCON_DENIED    when set, opening fails as if the user had no permission
  */
 #define _GNU_SOURCE
 #include <hidapi/hidapi.h>
 
+#include <errno.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -21,6 +23,7 @@
 #include <wchar.h>
 
 #define FAKE_PROCON_PATH "/dev/hidraw-fake0"
+#define FAKE_PROCON_PATH_W L"/dev/hidraw-fake0"
 #define REPORT_SIZE 64
 #define REPORT_PERIOD_NS 8000000LL
 #define MAX_REPLIES 8
@@ -154,6 +157,13 @@ hid_device* HID_API_EXPORT hid_open_path(const char* path) {
   }
   if (getenv("KV_FAKE_PROCON_LOCKED") != NULL) {
     last_error = L"Failed to open a device with path: Device or resource busy";
+    errno = EBUSY;
+    return NULL;
+  }
+  if (getenv("KV_FAKE_PROCON_DENIED") != NULL) {
+    /* As hidapi's hidraw backend fails for a user the device node does not admit. */
+    last_error = L"Failed to open a device with path '" FAKE_PROCON_PATH_W "': Permission denied";
+    errno = EACCES;
     return NULL;
   }
   hid_device* device = calloc(1, sizeof *device);
