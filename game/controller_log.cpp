@@ -1,6 +1,7 @@
 // The controller log's file handling and the one log of the running program.
 #include "game/controller_log.hpp"
 
+#include <atomic>
 #include <limits>
 #include <string>
 

@@ -43,8 +43,8 @@ int run_icons(const Args& args) {
     const std::vector<std::uint8_t> png =
         encode_png_with_alpha(size, size, argb_pixels(enlarged(design, size / icon_design_size)));
     const std::filesystem::path file = folder / "korvedan.png";
-    if (const std::error_code written = write_file_to_disk(
-            file, std::string_view(reinterpret_cast<const char*>(png.data()), png.size()))) {
+    if (const std::error_code written = replace_file(
+            file, folder / ".korvedan.png", std::string_view(reinterpret_cast<const char*>(png.data()), png.size()))) {
       std::cerr << "kvtool icons: could not write " << file.string() << ": " << written.message() << "\n";
       return 1;
     }
