@@ -127,56 +127,6 @@ TEST(LogWriters, ACrashLineCountsAgainstTheSixHundredLines) {
   EXPECT_EQ(full.lines.back(), "  line 599");
 }
 
-#if defined(KV_GAME_BINARY)
-
-TEST(LogWriters, TheGameStartedAgainBesideARunningOneLeavesBothLogsWhole) {
-  const fs::path folder = game_folder("log-two-games");
-  std::vector<std::string> environment = base_environment();
-  environment.push_back("SDL_VIDEODRIVER=dummy");
-  environment.push_back("SDL_AUDIODRIVER=disk");
-  environment.push_back("KORVEDAN_SAVE=" + (folder / "save.json").string());
-  const auto run_with = [&](const std::string& script_name, const std::string& script) {
-    std::ofstream(folder / script_name) << script;
-    std::vector<std::string> with = environment;
-    with.push_back("KV_TEST_SCRIPT=" + (folder / script_name).string());
-    with.push_back("SDL_DISKAUDIOFILE=" + (folder / (script_name + ".raw")).string());
-    return with;
-  };
-  // The first copy runs until it is told to stop (SDL turns SIGINT into a quit).
-  const pid_t first = start_process({(folder / "korvedan").string()}, run_with("first.txt", "at 100000 close\n"),
-                                    folder, "first");
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-  while (!log_holds(folder, "start: first frame on its way to the screen") &&
-         std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  ASSERT_TRUE(log_holds(folder, "start: first frame on its way to the screen")) << "the first copy did not start";
-
-  const pid_t second = start_process({(folder / "korvedan").string()}, run_with("second.txt", "at 3 close\n"),
-                                     folder, "second");
-  EXPECT_TRUE(exited_cleanly(wait_for(second, 60, "the second copy")));
-  kill(first, SIGINT);
-  EXPECT_TRUE(exited_cleanly(wait_for(first, 60, "the first copy")));
-
-  // The second copy's whole run, from its header on, then the first copy's last lines.
-  const std::vector<std::string> lines = log_of(folder);
-  ASSERT_FALSE(lines.empty());
-  EXPECT_EQ(lines[0], "Korvedan build 21");
-  std::vector<std::string> starts;
-  for (const std::string& line : lines) {
-    if (line.rfind("start: ", 0) == 0) starts.push_back(line);
-  }
-  EXPECT_THAT(starts, ElementsAreArray({"start: started", "start: loading the save and drawing the sprites",
-                                        "start: game set up, reaching for the window system",
-                                        "start: entering the event loop", "start: opening the window",
-                                        "start: window open, asking for a surface to draw on", "start: surface ready",
-                                        "start: sound running", "start: first frame on its way to the screen",
-                                        "start: the window was closed", "start: the event loop has ended",
-                                        "start: the window was closed", "start: the event loop has ended"}));
-}
-
-#endif
-
 #else
 
 TEST(LogWriters, NeedsTheLogProbe) { GTEST_SKIP() << "built without the log probe"; }
