@@ -165,7 +165,8 @@ int run_soak(const Args& args) {
     std::cout << "cave " << std::setw(3) << index + 1 << ' ' << std::left << std::setw(18) << level_entry(index).name
               << std::right << ": " << cave_tally.ticks << " ticks, " << cave_tally.attempts << " attempts, "
               << cave_tally.won << " won, " << cave_tally.lost << " lost"
-              << (cave_tally.faults ? ", " + std::to_string(cave_tally.faults) + " FAULTS" : std::string()) << "\n";
+              << (cave_tally.faults ? ", " + std::to_string(cave_tally.faults) + " FAULTS" : std::string())
+              << std::endl;  // a progress line as soon as the cave is done
     total.add(cave_tally);
   }
   std::cout << "soak (seed " << seed << "): " << caves.size() << " caves, " << total.ticks << " ticks, "
