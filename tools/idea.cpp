@@ -38,7 +38,8 @@ std::string names_of(Mechanics set) {
 // One line for one mechanic; true when the cave cannot be won without it.
 bool check_mechanic(const LevelEntry& level, Mechanic mechanic, Difficulty difficulty, const BotLimits& limits) {
   const MechanicRemoval removal = removal_of(mechanic);
-  std::cout << "  " << std::left << std::setw(18) << mechanic_names[static_cast<std::size_t>(mechanic)] << std::right;
+  std::cout << "  " << std::left << std::setw(19) << std::string(mechanic_names[static_cast<std::size_t>(mechanic)]) + ":"
+            << std::right;
   const auto rows = rows_without(level, mechanic);
   if (!rows) {
     std::cout << "not taken out: " << removal.why_not << "\n";
