@@ -151,6 +151,7 @@ bool solve_from(const Cave& cave, std::vector<TickInput>& path, BotCounters& cou
                 const BotLimits& limits) {
   if (cave.outcome == CaveOutcome::Won) return true;
   if (counters.solve_calls >= limits.solve_calls) return false;
+  if (limits.state_limit != 0 && counters.states >= limits.state_limit) return false;
   ++counters.solve_calls;
   for (Candidate& candidate : expand(cave, &counters, limits)) {
     const std::size_t before = path.size();

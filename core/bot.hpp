@@ -36,6 +36,7 @@ struct BotLimits {
   std::size_t small_node_limit = 40'000;   // states per expand while there is nothing special about
   std::size_t large_node_limit = 240'000;  // ... with the hatch open, lamps unlit or dynamite carried
   std::size_t candidates = 3;              // per expand while the hatch is shut
+  std::uint64_t state_limit = 0;           // states in the whole search, 0 for no limit (kvtool idea)
 };
 
 // Depth-first over candidates; on success `path` holds every input from `cave` to the win.

@@ -5,7 +5,10 @@ namespace korvedan {
 
 namespace {
 
-// 23: FUNKENSPALT — a rift stacked with boulders and crystals, emptied through its windows from the top down
+// 23: FUNKENSPALT
+constexpr CaveIdea idea_023{
+    "a rift stacked with boulders and crystals, emptied through its windows from the top down",
+    uses()};
 constexpr std::string_view cave_023[] = {
     "########################",
     "#@.....................#",
@@ -25,7 +28,10 @@ constexpr std::string_view cave_023[] = {
 };
 static_assert(walled_rectangle(cave_023));
 
-// 24: NEBELSTOLLEN — three brick tunnels in a zig-zag, cleared by pushing their boulders into floor pits
+// 24: NEBELSTOLLEN
+constexpr CaveIdea idea_024{
+    "three brick tunnels in a zig-zag, cleared by pushing their boulders into floor pits",
+    uses()};
 constexpr std::string_view cave_024[] = {
     "##########################",
     "#%%%%%%%%%%%%%%%%%%%%%%%%#",
@@ -46,7 +52,10 @@ constexpr std::string_view cave_024[] = {
 };
 static_assert(walled_rectangle(cave_024));
 
-// 25: TIEFKLUFT — a cleft with boulders in its wall niches: safe dug from below, deadly from above
+// 25: TIEFKLUFT
+constexpr CaveIdea idea_025{
+    "a cleft with boulders in its wall niches: safe dug from below, deadly from above",
+    uses()};
 constexpr std::string_view cave_025[] = {
     "########################",
     "#@.....................#",
@@ -66,7 +75,10 @@ constexpr std::string_view cave_025[] = {
 };
 static_assert(walled_rectangle(cave_025));
 
-// 26: SALZGRUBE — a pyramid of crystals and boulders in an open pit, mined without being buried
+// 26: SALZGRUBE
+constexpr CaveIdea idea_026{
+    "a pyramid of crystals and boulders in an open pit, mined without being buried",
+    uses()};
 constexpr std::string_view cave_026[] = {
     "########################",
     "#@.....................#",
@@ -85,7 +97,10 @@ constexpr std::string_view cave_026[] = {
 };
 static_assert(walled_rectangle(cave_026));
 
-// 27: SCHATTENHALLE — a hall under a ceiling of boulders, its crystal seam safe to mine only sideways
+// 27: SCHATTENHALLE
+constexpr CaveIdea idea_027{
+    "a hall under a ceiling of boulders, its crystal seam safe to mine only sideways",
+    uses()};
 constexpr std::string_view cave_027[] = {
     "###########################",
     "#@........................#",
@@ -106,7 +121,10 @@ constexpr std::string_view cave_027[] = {
 };
 static_assert(walled_rectangle(cave_027));
 
-// 28: QUARZGANG — a dirt corridor snaking through brick, boulders dropping from its ceiling behind the digger
+// 28: QUARZGANG
+constexpr CaveIdea idea_028{
+    "a dirt corridor snaking through brick, boulders dropping from its ceiling behind the digger",
+    uses()};
 constexpr std::string_view cave_028[] = {
     "##########################",
     "#%%%%o%%%%o%%%%o%%%%o%%%%#",
@@ -127,7 +145,10 @@ constexpr std::string_view cave_028[] = {
 };
 static_assert(walled_rectangle(cave_028));
 
-// 29: KOHLESOHLE — three mine levels of boulder carts on crystal pockets, pushed aside in the right order
+// 29: KOHLESOHLE
+constexpr CaveIdea idea_029{
+    "three mine levels of boulder carts on crystal pockets, pushed aside in the right order",
+    uses()};
 constexpr std::string_view cave_029[] = {
     "###########################",
     "#@........................#",
@@ -147,7 +168,10 @@ constexpr std::string_view cave_029[] = {
 };
 static_assert(walled_rectangle(cave_029));
 
-// 30: SILBERSCHACHT — push a boulder down a mite's shaft and crush it into silver
+// 30: SILBERSCHACHT
+constexpr CaveIdea idea_030{
+    "push a boulder down a mite's shaft and crush it into silver",
+    uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_030[] = {
     "#########################",
     "#@......................#",
@@ -166,7 +190,10 @@ constexpr std::string_view cave_030[] = {
 };
 static_assert(walled_rectangle(cave_030));
 
-// 31: STEINKAMMER — a sealed chamber of crystals, opened by crushing the mite that circles it
+// 31: STEINKAMMER
+constexpr CaveIdea idea_031{
+    "a sealed chamber of crystals, opened by crushing the mite that circles it",
+    uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_031[] = {
     "############################",
     "#@.........................#",
@@ -187,7 +214,10 @@ constexpr std::string_view cave_031[] = {
 };
 static_assert(walled_rectangle(cave_031));
 
-// 32: NASSKLUFT — a plugged funnel of crystals and boulders: pull the plug from below, gather what pours out
+// 32: NASSKLUFT
+constexpr CaveIdea idea_032{
+    "a plugged funnel of crystals and boulders: pull the plug from below, gather what pours out",
+    uses()};
 constexpr std::string_view cave_032[] = {
     "##########################",
     "#@.......................#",
@@ -206,7 +236,10 @@ constexpr std::string_view cave_032[] = {
 };
 static_assert(walled_rectangle(cave_032));
 
-// 33: KOHLEKLUFT — two mites crawl a long crack; every cell dug beside it widens their range
+// 33: KOHLEKLUFT
+constexpr CaveIdea idea_033{
+    "two mites crawl a long crack; every cell dug beside it widens their range",
+    uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_033[] = {
     "###########################",
     "#@..o.....................#",
@@ -225,7 +258,10 @@ constexpr std::string_view cave_033[] = {
 };
 static_assert(walled_rectangle(cave_033));
 
-// 34: ALTGRUND — old workings: three mites roam galleries whose blind ends hold the crystals
+// 34: ALTGRUND
+constexpr CaveIdea idea_034{
+    "old workings: three mites roam galleries whose blind ends hold the crystals",
+    uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_034[] = {
     "#########################",
     "#@....o.................#",
@@ -245,7 +281,10 @@ constexpr std::string_view cave_034[] = {
 };
 static_assert(walled_rectangle(cave_034));
 
-// 35: DONNERSPALT — a rift of stacked mite pockets: one boulder sets off a thunder of crushes down the column
+// 35: DONNERSPALT
+constexpr CaveIdea idea_035{
+    "a rift of stacked mite pockets: one boulder sets off a thunder of crushes down the column",
+    uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_035[] = {
     "#########################",
     "#@......................#",
@@ -264,7 +303,10 @@ constexpr std::string_view cave_035[] = {
 };
 static_assert(walled_rectangle(cave_035));
 
-// 36: STEINGANG — a corridor of nuts and mites under a row of boulders: crack a nut or crush a mite
+// 36: STEINGANG
+constexpr CaveIdea idea_036{
+    "a corridor of nuts and mites under a row of boulders: crack a nut or crush a mite",
+    uses(Mechanic::CreaturesCrushed, Mechanic::NutsCracked)};
 constexpr std::string_view cave_036[] = {
     "#############################",
     "#@..........................#",
@@ -285,7 +327,10 @@ constexpr std::string_view cave_036[] = {
 };
 static_assert(walled_rectangle(cave_036));
 
-// 37: SILBERKLUFT — two columns of nuts in a cleft, each cracked one by one by the single boulder above it
+// 37: SILBERKLUFT
+constexpr CaveIdea idea_037{
+    "two columns of nuts in a cleft, each cracked one by one by the single boulder above it",
+    uses(Mechanic::NutsCracked)};
 constexpr std::string_view cave_037[] = {
     "##########################",
     "#@.......................#",
@@ -307,7 +352,10 @@ constexpr std::string_view cave_037[] = {
 };
 static_assert(walled_rectangle(cave_037));
 
-// 38: SCHATTENSPALT — boulder-and-nut stacks over a mite rift: the nut crushes a mite or the boulder cracks the nut
+// 38: SCHATTENSPALT
+constexpr CaveIdea idea_038{
+    "boulder-and-nut stacks over a mite rift: the nut crushes a mite or the boulder cracks the nut",
+    uses(Mechanic::NutsCracked)};
 constexpr std::string_view cave_038[] = {
     "#############################",
     "#@..........................#",
@@ -328,7 +376,10 @@ constexpr std::string_view cave_038[] = {
 };
 static_assert(walled_rectangle(cave_038));
 
-// 39: SILBERGRUND — three creature cages on the ground, each under a nut and a boulder waiting above a plug
+// 39: SILBERGRUND
+constexpr CaveIdea idea_039{
+    "three creature cages on the ground, each under a nut and a boulder waiting above a plug",
+    uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_039[] = {
     "############################",
     "#@.........................#",
@@ -350,7 +401,10 @@ constexpr std::string_view cave_039[] = {
 };
 static_assert(walled_rectangle(cave_039));
 
-// 40: DONNERSOHLE — two staircases of nuts, cracked step by step by a boulder tumbling down a mite's band
+// 40: DONNERSOHLE
+constexpr CaveIdea idea_040{
+    "two staircases of nuts, cracked step by step by a boulder tumbling down a mite's band",
+    uses(Mechanic::NutsCracked)};
 constexpr std::string_view cave_040[] = {
     "##########################",
     "#@.o..................o..#",
@@ -370,7 +424,10 @@ constexpr std::string_view cave_040[] = {
 };
 static_assert(walled_rectangle(cave_040));
 
-// 41: SILBERSTOLLEN — a wisp and a mite race round a ring tunnel that must be crossed to reach the nuts inside
+// 41: SILBERSTOLLEN
+constexpr CaveIdea idea_041{
+    "a wisp and a mite race round a ring tunnel that must be crossed to reach the nuts inside",
+    uses(Mechanic::NutsCracked)};
 constexpr std::string_view cave_041[] = {
     "###########################",
     "#@.....o.....o.....o......#",
@@ -391,7 +448,10 @@ constexpr std::string_view cave_041[] = {
 };
 static_assert(walled_rectangle(cave_041));
 
-// 42: EISENHALLE — an open hall of pillars topped with nuts and boulders, while a wisp and two mites roam
+// 42: EISENHALLE
+constexpr CaveIdea idea_042{
+    "an open hall of pillars topped with nuts and boulders, while a wisp and two mites roam",
+    uses(Mechanic::CreaturesCrushed, Mechanic::NutsCracked)};
 constexpr std::string_view cave_042[] = {
     "#############################",
     "#@......................o...#",
@@ -411,7 +471,10 @@ constexpr std::string_view cave_042[] = {
 };
 static_assert(walled_rectangle(cave_042));
 
-// 43: FUNKENGRUBE — the red key at the bottom of a pit opens the green key's vault; green opens the crystals
+// 43: FUNKENGRUBE
+constexpr CaveIdea idea_043{
+    "the red key at the bottom of a pit opens the green key's vault; green opens the crystals",
+    uses(Mechanic::Keys, Mechanic::Doors)};
 constexpr std::string_view cave_043[] = {
     "#############################",
     "#@..........................#",
@@ -432,7 +495,10 @@ constexpr std::string_view cave_043[] = {
 };
 static_assert(walled_rectangle(cave_043));
 
-// 44: SCHATTENKAMMER — the red key lies in a dark mite chamber entered through its roof; red opens the hatch
+// 44: SCHATTENKAMMER
+constexpr CaveIdea idea_044{
+    "the red key lies in a dark mite chamber entered through its roof; red opens the hatch",
+    uses(Mechanic::Keys, Mechanic::Doors)};
 constexpr std::string_view cave_044[] = {
     "############################",
     "#@.........................#",
@@ -454,7 +520,10 @@ constexpr std::string_view cave_044[] = {
 };
 static_assert(walled_rectangle(cave_044));
 
-// 45: KUPFERKLUFT — two clefts: push each nut under the hammer hanging over it, then let the hammer fall
+// 45: KUPFERKLUFT
+constexpr CaveIdea idea_045{
+    "two clefts: push each nut under the hammer hanging over it, then let the hammer fall",
+    uses(Mechanic::NutsCracked)};
 constexpr std::string_view cave_045[] = {
     "##############################",
     "#@...........................#",
@@ -474,7 +543,10 @@ constexpr std::string_view cave_045[] = {
 };
 static_assert(walled_rectangle(cave_045));
 
-// 46: NASSSTOLLEN — crystal drips over a wet tunnel where a wisp and two mites swim: dig a plug, let them fall
+// 46: NASSSTOLLEN
+constexpr CaveIdea idea_046{
+    "crystal drips over a wet tunnel where a wisp and two mites swim: dig a plug, let them fall",
+    uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_046[] = {
     "###########################",
     "#@........................#",
@@ -496,7 +568,10 @@ constexpr std::string_view cave_046[] = {
 };
 static_assert(walled_rectangle(cave_046));
 
-// 47: STEINSPALT — boulders fed into shifter rifts: one shifter makes crystals, two make stars
+// 47: STEINSPALT
+constexpr CaveIdea idea_047{
+    "boulders fed into shifter rifts: one shifter makes crystals, two make stars",
+    uses(Mechanic::Shifters, Mechanic::NutsCracked)};
 constexpr std::string_view cave_047[] = {
     "############################",
     "#@....%o%..........%o%.....#",
@@ -517,7 +592,10 @@ constexpr std::string_view cave_047[] = {
 };
 static_assert(walled_rectangle(cave_047));
 
-// 48: FUNKENSOHLE — a mite gallery holds the red key; below, the red door guards stars under loose boulders
+// 48: FUNKENSOHLE
+constexpr CaveIdea idea_048{
+    "a mite gallery holds the red key; below, the red door guards stars under loose boulders",
+    uses(Mechanic::Keys, Mechanic::Doors)};
 constexpr std::string_view cave_048[] = {
     "#############################",
     "#@..........................#",
@@ -538,7 +616,10 @@ constexpr std::string_view cave_048[] = {
 };
 static_assert(walled_rectangle(cave_048));
 
-// 49: WURZELKAMMER — root tunnels of mites and a wisp around a sealed chamber of stars; the red key at a root tip
+// 49: WURZELKAMMER
+constexpr CaveIdea idea_049{
+    "root tunnels of mites and a wisp around a sealed chamber of stars; the red key at a root tip",
+    uses(Mechanic::Keys, Mechanic::Doors)};
 constexpr std::string_view cave_049[] = {
     "###############################",
     "#@............................#",
@@ -564,33 +645,33 @@ static_assert(walled_rectangle(cave_049));
 }  // namespace
 
 const LevelEntry levels_districts_a[27] = {
-    {"FUNKENSPALT", cave_023, 6, 1500},
-    {"NEBELSTOLLEN", cave_024, 8, 1500},
-    {"TIEFKLUFT", cave_025, 6, 1500},
-    {"SALZGRUBE", cave_026, 9, 1500},
-    {"SCHATTENHALLE", cave_027, 6, 1500},
-    {"QUARZGANG", cave_028, 8, 1500},
-    {"KOHLESOHLE", cave_029, 8, 1500},
-    {"SILBERSCHACHT", cave_030, 7, 1500},
-    {"STEINKAMMER", cave_031, 8, 1500},
-    {"NASSKLUFT", cave_032, 7, 1500},
-    {"KOHLEKLUFT", cave_033, 7, 1500},
-    {"ALTGRUND", cave_034, 5, 1500},
-    {"DONNERSPALT", cave_035, 8, 1500},
-    {"STEINGANG", cave_036, 9, 1500},
-    {"SILBERKLUFT", cave_037, 9, 1500},
-    {"SCHATTENSPALT", cave_038, 7, 1500},
-    {"SILBERGRUND", cave_039, 9, 1500},
-    {"DONNERSOHLE", cave_040, 7, 1500},
-    {"SILBERSTOLLEN", cave_041, 10, 1500},
-    {"EISENHALLE", cave_042, 8, 1500},
-    {"FUNKENGRUBE", cave_043, 13, 1500},
-    {"SCHATTENKAMMER", cave_044, 9, 1500},
-    {"KUPFERKLUFT", cave_045, 8, 1500},
-    {"NASSSTOLLEN", cave_046, 10, 1500},
-    {"STEINSPALT", cave_047, 14, 1500},
-    {"FUNKENSOHLE", cave_048, 13, 1500},
-    {"WURZELKAMMER", cave_049, 12, 1500},
+    {"FUNKENSPALT", cave_023, 6, 1500, idea_023},
+    {"NEBELSTOLLEN", cave_024, 8, 1500, idea_024},
+    {"TIEFKLUFT", cave_025, 6, 1500, idea_025},
+    {"SALZGRUBE", cave_026, 9, 1500, idea_026},
+    {"SCHATTENHALLE", cave_027, 6, 1500, idea_027},
+    {"QUARZGANG", cave_028, 8, 1500, idea_028},
+    {"KOHLESOHLE", cave_029, 8, 1500, idea_029},
+    {"SILBERSCHACHT", cave_030, 7, 1500, idea_030},
+    {"STEINKAMMER", cave_031, 8, 1500, idea_031},
+    {"NASSKLUFT", cave_032, 7, 1500, idea_032},
+    {"KOHLEKLUFT", cave_033, 7, 1500, idea_033},
+    {"ALTGRUND", cave_034, 5, 1500, idea_034},
+    {"DONNERSPALT", cave_035, 8, 1500, idea_035},
+    {"STEINGANG", cave_036, 9, 1500, idea_036},
+    {"SILBERKLUFT", cave_037, 9, 1500, idea_037},
+    {"SCHATTENSPALT", cave_038, 7, 1500, idea_038},
+    {"SILBERGRUND", cave_039, 9, 1500, idea_039},
+    {"DONNERSOHLE", cave_040, 7, 1500, idea_040},
+    {"SILBERSTOLLEN", cave_041, 10, 1500, idea_041},
+    {"EISENHALLE", cave_042, 8, 1500, idea_042},
+    {"FUNKENGRUBE", cave_043, 13, 1500, idea_043},
+    {"SCHATTENKAMMER", cave_044, 9, 1500, idea_044},
+    {"KUPFERKLUFT", cave_045, 8, 1500, idea_045},
+    {"NASSSTOLLEN", cave_046, 10, 1500, idea_046},
+    {"STEINSPALT", cave_047, 14, 1500, idea_047},
+    {"FUNKENSOHLE", cave_048, 13, 1500, idea_048},
+    {"WURZELKAMMER", cave_049, 12, 1500, idea_049},
 };
 
 }  // namespace korvedan

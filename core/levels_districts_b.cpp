@@ -5,7 +5,10 @@ namespace korvedan {
 
 namespace {
 
-// 50: SALZFLOEZ — three salt seams sealed in brick strata; open each from its end, or the boulder in the seam above falls on its star
+// 50: SALZFLOEZ
+constexpr CaveIdea idea_050{
+    "three salt seams sealed in brick strata; open each from its end, or the boulder in the seam above falls on its star",
+    uses(Mechanic::Dynamite)};
 constexpr std::string_view cave_050[] = {
     "#############################",
     "#@..d.......o.....o...d.....#",
@@ -27,7 +30,10 @@ constexpr std::string_view cave_050[] = {
 };
 static_assert(walled_rectangle(cave_050));
 
-// 51: NASSSPALT — two rifts packed with stars under a boulder cap over a pool; blast the cap first, or the boulder smashes the stars on the way down
+// 51: NASSSPALT
+constexpr CaveIdea idea_051{
+    "two rifts packed with stars under a boulder cap over a pool; blast the cap first, or the boulder smashes the stars on the way down",
+    uses(Mechanic::Dynamite)};
 constexpr std::string_view cave_051[] = {
     "#############################",
     "#@..d..........o......d.....#",
@@ -49,7 +55,10 @@ constexpr std::string_view cave_051[] = {
 };
 static_assert(walled_rectangle(cave_051));
 
-// 52: NEBELSOHLE — four hoppers over a fog band of shifters: boulders come out crystals, crystals stars, stars boulders; the nuts drop through a plain hole
+// 52: NEBELSOHLE
+constexpr CaveIdea idea_052{
+    "four hoppers over a fog band of shifters: boulders come out crystals, crystals stars, stars boulders; the nuts drop through a plain hole",
+    uses(Mechanic::Shifters, Mechanic::NutsCracked)};
 constexpr std::string_view cave_052[] = {
     "############################",
     "#@.....o............o......#",
@@ -71,7 +80,10 @@ constexpr std::string_view cave_052[] = {
 };
 static_assert(walled_rectangle(cave_052));
 
-// 53: EISENKLUFT — a mite shuttles in each of two iron shafts: push boulders in to crush them, a bomb to crack the red key's box at the foot
+// 53: EISENKLUFT
+constexpr CaveIdea idea_053{
+    "a mite shuttles in each of two iron shafts: push boulders in to crush them, a bomb to crack the red key's box at the foot",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Bombs, Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_053[] = {
     "##############################",
     "#@.......o q..q...o o........#",
@@ -94,7 +106,10 @@ constexpr std::string_view cave_053[] = {
 };
 static_assert(walled_rectangle(cave_053));
 
-// 54: TIEFKESSEL — a sealed cauldron of stars deep down, two veins of dynamite run to its shoulders: light the clean one
+// 54: TIEFKESSEL
+constexpr CaveIdea idea_054{
+    "a sealed cauldron of stars deep down, two veins of dynamite run to its shoulders: light the clean one",
+    uses(Mechanic::Dynamite)};
 constexpr std::string_view cave_054[] = {
     "############################",
     "#@...........*.d...........#",
@@ -116,7 +131,10 @@ constexpr std::string_view cave_054[] = {
 };
 static_assert(walled_rectangle(cave_054));
 
-// 55: EISENSPALT — an iron rift of three chambers: a stick frees the green key, green opens the red key's chamber, red the next, a stick the floor to the last
+// 55: EISENSPALT
+constexpr CaveIdea idea_055{
+    "an iron rift of three chambers: a stick frees the green key, green opens the red key's chamber, red the next, a stick the floor to the last",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite)};
 constexpr std::string_view cave_055[] = {
     "############################",
     "#@.........................#",
@@ -138,7 +156,10 @@ constexpr std::string_view cave_055[] = {
 };
 static_assert(walled_rectangle(cave_055));
 
-// 56: KUPFERKAMMER — a copper chamber packed with boulders under its roof hides an iron strongroom; blast in low, take the red key, open the strongroom
+// 56: KUPFERKAMMER
+constexpr CaveIdea idea_056{
+    "a copper chamber packed with boulders under its roof hides an iron strongroom; blast in low, take the red key, open the strongroom",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite)};
 constexpr std::string_view cave_056[] = {
     "###############################",
     "#@........o....*....o.........#",
@@ -159,7 +180,10 @@ constexpr std::string_view cave_056[] = {
 };
 static_assert(walled_rectangle(cave_056));
 
-// 57: QUARZGRUBE — two gobblers graze the stars of an open pit; drop the shelf's boulders on them before they eat it bare, its bombs to crack the vault
+// 57: QUARZGRUBE
+constexpr CaveIdea idea_057{
+    "two gobblers graze the stars of an open pit; drop the shelf's boulders on them before they eat it bare, its bombs to crack the vault",
+    uses(Mechanic::Bombs)};
 constexpr std::string_view cave_057[] = {
     "##############################",
     "#@.....o......*.......o......#",
@@ -181,7 +205,10 @@ constexpr std::string_view cave_057[] = {
 };
 static_assert(walled_rectangle(cave_057));
 
-// 58: SCHATTENGRUBE — two wisps shuttle in a dark tunnel under a brick mass; send boulders down its shifter shafts to crush them, bombs if you must
+// 58: SCHATTENGRUBE
+constexpr CaveIdea idea_058{
+    "two wisps shuttle in a dark tunnel under a brick mass; send boulders down its shifter shafts to crush them, bombs if you must",
+    uses(Mechanic::Shifters, Mechanic::Bombs, Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_058[] = {
     "###############################",
     "#@.*.......o.........o........#",
@@ -202,7 +229,10 @@ constexpr std::string_view cave_058[] = {
 };
 static_assert(walled_rectangle(cave_058));
 
-// 59: KALTGANG — a cold corridor winds through brick in five legs, each barred by a boulder that only a stick clears; stars sit in pits in its floor, the red key opens the last leg
+// 59: KALTGANG
+constexpr CaveIdea idea_059{
+    "a cold corridor winds through brick in five legs, each barred by a boulder that only a stick clears; stars sit in pits in its floor, the red key opens the last leg",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite)};
 constexpr std::string_view cave_059[] = {
     "##############################",
     "#@..%%%%%%%%%%%%%%%%%%%%%%%%%#",
@@ -224,7 +254,10 @@ constexpr std::string_view cave_059[] = {
 };
 static_assert(walled_rectangle(cave_059));
 
-// 60: SCHATTENKLUFT — stars sleep in steel-backed niches along a brick cleft; blast them open from inside
+// 60: SCHATTENKLUFT
+constexpr CaveIdea idea_060{
+    "stars sleep in steel-backed niches along a brick cleft; blast them open from inside",
+    uses(Mechanic::Dynamite)};
 constexpr std::string_view cave_060[] = {
     "#############################",
     "#@.....d.......o.......d....#",
@@ -245,7 +278,10 @@ constexpr std::string_view cave_060[] = {
 };
 static_assert(walled_rectangle(cave_060));
 
-// 61: STEINSOHLE — a pavement of boulders on a brick floor roofs the star gallery; blast down through it where the shelter catches what follows
+// 61: STEINSOHLE
+constexpr CaveIdea idea_061{
+    "a pavement of boulders on a brick floor roofs the star gallery; blast down through it where the shelter catches what follows",
+    uses(Mechanic::Dynamite)};
 constexpr std::string_view cave_061[] = {
     "##############################",
     "#@........o...*...........d..#",
@@ -267,7 +303,10 @@ constexpr std::string_view cave_061[] = {
 };
 static_assert(walled_rectangle(cave_061));
 
-// 62: ALTSTOLLEN — an old adit dripping from its roof: a wisp haunts its middle under a shaft for boulders, caved-in stretches need sticks, the red key opens the store below
+// 62: ALTSTOLLEN
+constexpr CaveIdea idea_062{
+    "an old adit dripping from its roof: a wisp haunts its middle under a shaft for boulders, caved-in stretches need sticks, the red key opens the store below",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_062[] = {
     "################################",
     "#@......o..........d...........#",
@@ -290,7 +329,10 @@ constexpr std::string_view cave_062[] = {
 };
 static_assert(walled_rectangle(cave_062));
 
-// 63: SALZSPALT — moss creeps down a sealed salt rift around a mite and a gobbler; when it has set, pull the nut plug and let the boulder crack it, then drain the rift
+// 63: SALZSPALT
+constexpr CaveIdea idea_063{
+    "moss creeps down a sealed salt rift around a mite and a gobbler; when it has set, pull the nut plug and let the boulder crack it, then drain the rift",
+    uses(Mechanic::CreaturesCrushed, Mechanic::NutsCracked, Mechanic::MossSet)};
 constexpr std::string_view cave_063[] = {
     "##############################",
     "#@...........................#",
@@ -313,7 +355,10 @@ constexpr std::string_view cave_063[] = {
 };
 static_assert(walled_rectangle(cave_063));
 
-// 64: SCHATTENFLOEZ — a wisp haunts a dark seam between brick strata with the red key; drop a slot boulder on it, cap the moss garden's chimney before the moss creeps out, and the red door lets you harvest it
+// 64: SCHATTENFLOEZ
+constexpr CaveIdea idea_064{
+    "a wisp haunts a dark seam between brick strata with the red key; drop a slot boulder on it, cap the moss garden's chimney before the moss creeps out, and the red door lets you harvest it",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::CreaturesCrushed, Mechanic::NutsCracked, Mechanic::MossSet)};
 constexpr std::string_view cave_064[] = {
     "################################",
     "#@......o...............o......#",
@@ -337,7 +382,10 @@ constexpr std::string_view cave_064[] = {
 };
 static_assert(walled_rectangle(cave_064));
 
-// 65: SALZSOHLE — a brine-dripping gallery over three salt stores: the green door hides the red key, a stick opens the brick vault between them, and every hole you make lets the drops follow you down
+// 65: SALZSOHLE
+constexpr CaveIdea idea_065{
+    "a brine-dripping gallery over three salt stores: the green door hides the red key, a stick opens the brick vault between them, and every hole you make lets the drops follow you down",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_065[] = {
     "#################################",
     "#@....*.....o.......*....o....*.#",
@@ -361,7 +409,10 @@ constexpr std::string_view cave_065[] = {
 };
 static_assert(walled_rectangle(cave_065));
 
-// 66: FUNKENKESSEL — an open cauldron under a roof that rains sparks: the red key lies on its floor beneath a drip, the red door in its iron bottom opens the star store, and a stick cracks the little vault beside it
+// 66: FUNKENKESSEL
+constexpr CaveIdea idea_066{
+    "an open cauldron under a roof that rains sparks: the red key lies on its floor beneath a drip, the red door in its iron bottom opens the star store, and a stick cracks the little vault beside it",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_066[] = {
     "#################################",
     "#@.....*......d.......*.....o...#",
@@ -385,7 +436,10 @@ constexpr std::string_view cave_066[] = {
 };
 static_assert(walled_rectangle(cave_066));
 
-// 67: KALTKESSEL — a cold cauldron of crystals hangs over an empty pit; the green door is its tap: open it from below, step aside and let it pour, then climb in for the red key that opens the hatch room; sticks crack the two stores in the floor
+// 67: KALTKESSEL
+constexpr CaveIdea idea_067{
+    "a cold cauldron of crystals hangs over an empty pit; the green door is its tap: open it from below, step aside and let it pour, then climb in for the red key that opens the hatch room; sticks crack the two stores in the floor",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_067[] = {
     "#################################",
     "#@.....*........g......*...d....#",
@@ -407,7 +461,10 @@ constexpr std::string_view cave_067[] = {
 };
 static_assert(walled_rectangle(cave_067));
 
-// 68: NASSGRUND — a mite, a wisp and a mite circle in the flooded gallery at the bottom; drop the sluice boulders on them, wade to the red key that opens the star store and the hatch
+// 68: NASSGRUND
+constexpr CaveIdea idea_068{
+    "a mite, a wisp and a mite circle in the flooded gallery at the bottom; drop the sluice boulders on them, wade to the red key that opens the star store and the hatch",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_068[] = {
     "###############################",
     "#@.......*.........o.......*..#",
@@ -429,7 +486,10 @@ constexpr std::string_view cave_068[] = {
 };
 static_assert(walled_rectangle(cave_068));
 
-// 69: SCHATTENGRUND — moss sets in a tub stoppered by a stick; pull the stick and the crystals pour through the shifter below into the star cellar, which the stick then blasts open
+// 69: SCHATTENGRUND
+constexpr CaveIdea idea_069{
+    "moss sets in a tub stoppered by a stick; pull the stick and the crystals pour through the shifter below into the star cellar, which the stick then blasts open",
+    uses(Mechanic::Shifters, Mechanic::Dynamite, Mechanic::MossSet)};
 constexpr std::string_view cave_069[] = {
     "###############################",
     "#@.......o....................#",
@@ -452,7 +512,10 @@ constexpr std::string_view cave_069[] = {
 };
 static_assert(walled_rectangle(cave_069));
 
-// 70: WURZELSOHLE — one stick frees the yellow key from its knot; under the dripping roots of the gallery the yellow vault holds green, green holds red, red the richest
+// 70: WURZELSOHLE
+constexpr CaveIdea idea_070{
+    "one stick frees the yellow key from its knot; under the dripping roots of the gallery the yellow vault holds green, green holds red, red the richest",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_070[] = {
     "#################################",
     "#@.....*..o.............*.......#",
@@ -474,7 +537,10 @@ constexpr std::string_view cave_070[] = {
 };
 static_assert(walled_rectangle(cave_070));
 
-// 71: TIEFGRUBE — a deep open pit under a dripping rim, crystals on its shelves; two star vaults sunk beneath its floor, one stick for each lid
+// 71: TIEFGRUBE
+constexpr CaveIdea idea_071{
+    "a deep open pit under a dripping rim, crystals on its shelves; two star vaults sunk beneath its floor, one stick for each lid",
+    uses(Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_071[] = {
     "##################################",
     "#@....*...o.........*......o.....#",
@@ -501,28 +567,28 @@ static_assert(walled_rectangle(cave_071));
 }  // namespace
 
 const LevelEntry levels_districts_b[22] = {
-    {"SALZFLOEZ", cave_050, 12, 1500},
-    {"NASSSPALT", cave_051, 22, 1500},
-    {"NEBELSOHLE", cave_052, 14, 1500},
-    {"EISENKLUFT", cave_053, 13, 1500},
-    {"TIEFKESSEL", cave_054, 17, 1500},
-    {"EISENSPALT", cave_055, 28, 1500},
-    {"KUPFERKAMMER", cave_056, 25, 1500},
-    {"QUARZGRUBE", cave_057, 13, 1500},
-    {"SCHATTENGRUBE", cave_058, 14, 1500},
-    {"KALTGANG", cave_059, 20, 1500},
-    {"SCHATTENKLUFT", cave_060, 17, 1500},
-    {"STEINSOHLE", cave_061, 24, 1500},
-    {"ALTSTOLLEN", cave_062, 16, 1500},
-    {"SALZSPALT", cave_063, 11, 1500},
-    {"SCHATTENFLOEZ", cave_064, 16, 1500},
-    {"SALZSOHLE", cave_065, 26, 1500},
-    {"FUNKENKESSEL", cave_066, 21, 1500},
-    {"KALTKESSEL", cave_067, 26, 1500},
-    {"NASSGRUND", cave_068, 14, 1500},
-    {"SCHATTENGRUND", cave_069, 14, 1500},
-    {"WURZELSOHLE", cave_070, 25, 1500},
-    {"TIEFGRUBE", cave_071, 33, 1500},
+    {"SALZFLOEZ", cave_050, 12, 1500, idea_050},
+    {"NASSSPALT", cave_051, 22, 1500, idea_051},
+    {"NEBELSOHLE", cave_052, 14, 1500, idea_052},
+    {"EISENKLUFT", cave_053, 13, 1500, idea_053},
+    {"TIEFKESSEL", cave_054, 17, 1500, idea_054},
+    {"EISENSPALT", cave_055, 28, 1500, idea_055},
+    {"KUPFERKAMMER", cave_056, 25, 1500, idea_056},
+    {"QUARZGRUBE", cave_057, 13, 1500, idea_057},
+    {"SCHATTENGRUBE", cave_058, 14, 1500, idea_058},
+    {"KALTGANG", cave_059, 20, 1500, idea_059},
+    {"SCHATTENKLUFT", cave_060, 17, 1500, idea_060},
+    {"STEINSOHLE", cave_061, 24, 1500, idea_061},
+    {"ALTSTOLLEN", cave_062, 16, 1500, idea_062},
+    {"SALZSPALT", cave_063, 11, 1500, idea_063},
+    {"SCHATTENFLOEZ", cave_064, 16, 1500, idea_064},
+    {"SALZSOHLE", cave_065, 26, 1500, idea_065},
+    {"FUNKENKESSEL", cave_066, 21, 1500, idea_066},
+    {"KALTKESSEL", cave_067, 26, 1500, idea_067},
+    {"NASSGRUND", cave_068, 14, 1500, idea_068},
+    {"SCHATTENGRUND", cave_069, 14, 1500, idea_069},
+    {"WURZELSOHLE", cave_070, 25, 1500, idea_070},
+    {"TIEFGRUBE", cave_071, 33, 1500, idea_071},
 };
 
 }  // namespace korvedan

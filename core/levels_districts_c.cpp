@@ -5,7 +5,10 @@ namespace korvedan {
 
 namespace {
 
-// 72: NASSGRUBE — two steel pits of stars plugged by a red and a green door: open each plug from below and let the pit pour out
+// 72: NASSGRUBE
+constexpr CaveIdea idea_072{
+    "two steel pits of stars plugged by a red and a green door: open each plug from below and let the pit pour out",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite)};
 constexpr std::string_view cave_072[] = {
     "###############################",
     "#@.....*......o........*...d..#",
@@ -29,7 +32,10 @@ constexpr std::string_view cave_072[] = {
 };
 static_assert(walled_rectangle(cave_072));
 
-// 73: KUPFERHALLE — boulders dug down through the shifter teeth of a dripping hall's roof rain crystals; the bigbomb in the middle cracks the strongroom in its floor
+// 73: KUPFERHALLE
+constexpr CaveIdea idea_073{
+    "boulders dug down through the shifter teeth of a dripping hall's roof rain crystals; the bigbomb in the middle cracks the strongroom in its floor",
+    uses(Mechanic::Shifters, Mechanic::Bombs, Mechanic::Ooze)};
 constexpr std::string_view cave_073[] = {
     "#################################",
     "#@.......*.............*........#",
@@ -51,7 +57,10 @@ constexpr std::string_view cave_073[] = {
 };
 static_assert(walled_rectangle(cave_073));
 
-// 74: STEINSCHACHT — boulders let down a stone shaft pass a shifter and fall as crystals on the wisp's steel ring; moss sets in two sealed pens, a stick for each
+// 74: STEINSCHACHT
+constexpr CaveIdea idea_074{
+    "boulders let down a stone shaft pass a shifter and fall as crystals on the wisp's steel ring; moss sets in two sealed pens, a stick for each",
+    uses(Mechanic::Shifters, Mechanic::Dynamite, Mechanic::CreaturesCrushed, Mechanic::MossSet, Mechanic::Ooze)};
 constexpr std::string_view cave_074[] = {
     "##################################",
     "#@...............................#",
@@ -75,7 +84,10 @@ constexpr std::string_view cave_074[] = {
 };
 static_assert(walled_rectangle(cave_074));
 
-// 75: SCHATTENSOHLE — a dark level gallery dripping from end to end over four steel stores behind red doors; the key waits in a chamber for the stick
+// 75: SCHATTENSOHLE
+constexpr CaveIdea idea_075{
+    "a dark level gallery dripping from end to end over four steel stores behind red doors; the key waits in a chamber for the stick",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_075[] = {
     "#################################",
     "#@..............d...............#",
@@ -98,7 +110,10 @@ constexpr std::string_view cave_075[] = {
 };
 static_assert(walled_rectangle(cave_075));
 
-// 76: KUPFERGANG — a dripping copper gallery over four star vaults; blast each vault's lid from the gallery floor
+// 76: KUPFERGANG
+constexpr CaveIdea idea_076{
+    "a dripping copper gallery over four star vaults; blast each vault's lid from the gallery floor",
+    uses(Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_076[] = {
     "################################",
     "#@....*.....o......*....d.....*#",
@@ -121,7 +136,10 @@ constexpr std::string_view cave_076[] = {
 };
 static_assert(walled_rectangle(cave_076));
 
-// 77: FUNKENKAMMER — the sparks chamber: stars under a dripping roof behind the green door; the red key opens the powder room, a stick the green key's vault
+// 77: FUNKENKAMMER
+constexpr CaveIdea idea_077{
+    "the sparks chamber: stars under a dripping roof behind the green door; the red key opens the powder room, a stick the green key's vault",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_077[] = {
     "################################",
     "#@...............o.............#",
@@ -145,7 +163,10 @@ constexpr std::string_view cave_077[] = {
 };
 static_assert(walled_rectangle(cave_077));
 
-// 78: FUNKENSTOLLEN — three dripping tunnels chained by red, green and yellow doors, two star vaults below for the dynamite
+// 78: FUNKENSTOLLEN
+constexpr CaveIdea idea_078{
+    "three dripping tunnels chained by red, green and yellow doors, two star vaults below for the dynamite",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_078[] = {
     "################################",
     "#@...........o.....*.....o.....#",
@@ -170,7 +191,10 @@ constexpr std::string_view cave_078[] = {
 };
 static_assert(walled_rectangle(cave_078));
 
-// 79: NASSGANG — a wet corridor parted in two, a gobbler swimming one half and a wisp the other; hoppers drop boulders through the roof's shifters to crush them, moss sets in a sealed pen
+// 79: NASSGANG
+constexpr CaveIdea idea_079{
+    "a wet corridor parted in two, a gobbler swimming one half and a wisp the other; hoppers drop boulders through the roof's shifters to crush them, moss sets in a sealed pen",
+    uses(Mechanic::Shifters, Mechanic::Dynamite, Mechanic::CreaturesCrushed, Mechanic::MossSet, Mechanic::Ooze)};
 constexpr std::string_view cave_079[] = {
     "################################",
     "#@.............................#",
@@ -194,7 +218,10 @@ constexpr std::string_view cave_079[] = {
 };
 static_assert(walled_rectangle(cave_079));
 
-// 80: KOHLEKESSEL — a brick cauldron heaped with coal and crystals under a steel lid; blast its bottom and let it pour into the dripping fire pit
+// 80: KOHLEKESSEL
+constexpr CaveIdea idea_080{
+    "a brick cauldron heaped with coal and crystals under a steel lid; blast its bottom and let it pour into the dripping fire pit",
+    uses(Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_080[] = {
     "##################################",
     "#@......d...o...........o........#",
@@ -217,7 +244,10 @@ constexpr std::string_view cave_080[] = {
 };
 static_assert(walled_rectangle(cave_080));
 
-// 81: SALZHALLE — twin salt halls under dripping roofs, each locking up the other's key: blast into the brick one, its red key opens the steel one, green opens the treasury
+// 81: SALZHALLE
+constexpr CaveIdea idea_081{
+    "twin salt halls under dripping roofs, each locking up the other's key: blast into the brick one, its red key opens the steel one, green opens the treasury",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_081[] = {
     "##################################",
     "#@....*.........d..........*.....#",
@@ -240,7 +270,10 @@ constexpr std::string_view cave_081[] = {
 };
 static_assert(walled_rectangle(cave_081));
 
-// 82: KALTKLUFT — two steel clefts dripping from their heads, stars wedged under stones in their side niches; a stick silences a head, another opens the cold store
+// 82: KALTKLUFT
+constexpr CaveIdea idea_082{
+    "two steel clefts dripping from their heads, stars wedged under stones in their side niches; a stick silences a head, another opens the cold store",
+    uses(Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_082[] = {
     "#################################",
     "#@..d.......................d...#",
@@ -266,17 +299,17 @@ static_assert(walled_rectangle(cave_082));
 }  // namespace
 
 const LevelEntry levels_districts_c[11] = {
-    {"NASSGRUBE", cave_072, 29, 1500},
-    {"KUPFERHALLE", cave_073, 11, 1500},
-    {"STEINSCHACHT", cave_074, 13, 1500},
-    {"SCHATTENSOHLE", cave_075, 29, 1500},
-    {"KUPFERGANG", cave_076, 29, 1500},
-    {"FUNKENKAMMER", cave_077, 35, 1500},
-    {"FUNKENSTOLLEN", cave_078, 30, 1500},
-    {"NASSGANG", cave_079, 16, 1500},
-    {"KOHLEKESSEL", cave_080, 22, 1500},
-    {"SALZHALLE", cave_081, 31, 1500},
-    {"KALTKLUFT", cave_082, 25, 1500},
+    {"NASSGRUBE", cave_072, 29, 1500, idea_072},
+    {"KUPFERHALLE", cave_073, 11, 1500, idea_073},
+    {"STEINSCHACHT", cave_074, 13, 1500, idea_074},
+    {"SCHATTENSOHLE", cave_075, 29, 1500, idea_075},
+    {"KUPFERGANG", cave_076, 29, 1500, idea_076},
+    {"FUNKENKAMMER", cave_077, 35, 1500, idea_077},
+    {"FUNKENSTOLLEN", cave_078, 30, 1500, idea_078},
+    {"NASSGANG", cave_079, 16, 1500, idea_079},
+    {"KOHLEKESSEL", cave_080, 22, 1500, idea_080},
+    {"SALZHALLE", cave_081, 31, 1500, idea_081},
+    {"KALTKLUFT", cave_082, 25, 1500, idea_082},
 };
 
 }  // namespace korvedan

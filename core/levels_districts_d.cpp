@@ -5,7 +5,10 @@ namespace korvedan {
 
 namespace {
 
-// 83: SALZGANG — a dripping salt corridor lined with salt blocks: a stick cracks each one, the red key's block opens the store by the hatch
+// 83: SALZGANG
+constexpr CaveIdea idea_083{
+    "a dripping salt corridor lined with salt blocks: a stick cracks each one, the red key's block opens the store by the hatch",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_083[] = {
     "##################################",
     "#@....o.....*....d....o..........#",
@@ -29,7 +32,10 @@ constexpr std::string_view cave_083[] = {
 };
 static_assert(walled_rectangle(cave_083));
 
-// 84: NEBELGRUND — the fog lies in a brick tray: drop the nut stacks into its two vents before it seeps out, wait for it to set, then push a boulder aside and climb in; a mite paces a steel cage under a boulder
+// 84: NEBELGRUND
+constexpr CaveIdea idea_084{
+    "the fog lies in a brick tray: drop the nut stacks into its two vents before it seeps out, wait for it to set, then push a boulder aside and climb in; a mite paces a steel cage under a boulder",
+    uses(Mechanic::NutsCracked, Mechanic::MossSet)};
 constexpr std::string_view cave_084[] = {
     "###################################",
     "#@........*.............o...#.....#",
@@ -52,7 +58,10 @@ constexpr std::string_view cave_084[] = {
 };
 static_assert(walled_rectangle(cave_084));
 
-// 85: KOHLEGRUND — a coal bottom: moss sets in a thick-walled seam that only the bigbomb cracks; a wisp circles a ring under a dripping gallery of boulder and bomb carts
+// 85: KOHLEGRUND
+constexpr CaveIdea idea_085{
+    "a coal bottom: moss sets in a thick-walled seam that only the bigbomb cracks; a wisp circles a ring under a dripping gallery of boulder and bomb carts",
+    uses(Mechanic::Bombs, Mechanic::CreaturesCrushed, Mechanic::MossSet, Mechanic::Ooze)};
 constexpr std::string_view cave_085[] = {
     "####################################",
     "#@.............................o...#",
@@ -75,7 +84,10 @@ constexpr std::string_view cave_085[] = {
 };
 static_assert(walled_rectangle(cave_085));
 
-// 86: SILBERSPALT — a silver rift barred by a green and a red door, its walls set with star niches in pairs: one stick lit between them opens both
+// 86: SILBERSPALT
+constexpr CaveIdea idea_086{
+    "a silver rift barred by a green and a red door, its walls set with star niches in pairs: one stick lit between them opens both",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite)};
 constexpr std::string_view cave_086[] = {
     "#################################",
     "#@..........o.......o...........#",
@@ -100,7 +112,10 @@ constexpr std::string_view cave_086[] = {
 };
 static_assert(walled_rectangle(cave_086));
 
-// 87: SALZKAMMER — a closed salt chamber of three dripping tiers: blast the lid clear of the boulders on it, then each floor with the stick found on it
+// 87: SALZKAMMER
+constexpr CaveIdea idea_087{
+    "a closed salt chamber of three dripping tiers: blast the lid clear of the boulders on it, then each floor with the stick found on it",
+    uses(Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_087[] = {
     "##################################",
     "#@.....o.........................#",
@@ -124,7 +139,10 @@ constexpr std::string_view cave_087[] = {
 };
 static_assert(walled_rectangle(cave_087));
 
-// 88: TIEFSCHACHT — a deep shaft drips from its head through a green and a red door into three bands; the keys lead down, a stick opens the star vault at the bottom
+// 88: TIEFSCHACHT
+constexpr CaveIdea idea_088{
+    "a deep shaft drips from its head through a green and a red door into three bands; the keys lead down, a stick opens the star vault at the bottom",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_088[] = {
     "##################################",
     "#@...o......*..............o.....#",
@@ -149,7 +167,10 @@ constexpr std::string_view cave_088[] = {
 };
 static_assert(walled_rectangle(cave_088));
 
-// 89: SCHATTENGANG — two dripping corridors floored with star pits, each shaded by a boulder to push aside; three boulders shade the red key's pit and only a stick clears them
+// 89: SCHATTENGANG
+constexpr CaveIdea idea_089{
+    "two dripping corridors floored with star pits, each shaded by a boulder to push aside; three boulders shade the red key's pit and only a stick clears them",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_089[] = {
     "#####################################",
     "#@...................o...........*..#",
@@ -175,7 +196,10 @@ constexpr std::string_view cave_089[] = {
 };
 static_assert(walled_rectangle(cave_089));
 
-// 90: WURZELKLUFT — roots set in a sealed pocket at the head of a cleft; a boulder at the cleft's side door for the gobbler grazing the stars below, then the nut plug pulled and the crystals rain down
+// 90: WURZELKLUFT
+constexpr CaveIdea idea_090{
+    "roots set in a sealed pocket at the head of a cleft; a boulder at the cleft's side door for the gobbler grazing the stars below, then the nut plug pulled and the crystals rain down",
+    uses(Mechanic::CreaturesCrushed, Mechanic::MossSet, Mechanic::Ooze)};
 constexpr std::string_view cave_090[] = {
     "####################################",
     "#@.................................#",
@@ -203,14 +227,14 @@ static_assert(walled_rectangle(cave_090));
 }  // namespace
 
 const LevelEntry levels_districts_d[8] = {
-    {"SALZGANG", cave_083, 33, 1500},
-    {"NEBELGRUND", cave_084, 14, 1500},
-    {"KOHLEGRUND", cave_085, 14, 1500},
-    {"SILBERSPALT", cave_086, 33, 1500},
-    {"SALZKAMMER", cave_087, 22, 1500},
-    {"TIEFSCHACHT", cave_088, 33, 1500},
-    {"SCHATTENGANG", cave_089, 31, 1500},
-    {"WURZELKLUFT", cave_090, 21, 1500},
+    {"SALZGANG", cave_083, 33, 1500, idea_083},
+    {"NEBELGRUND", cave_084, 14, 1500, idea_084},
+    {"KOHLEGRUND", cave_085, 14, 1500, idea_085},
+    {"SILBERSPALT", cave_086, 33, 1500, idea_086},
+    {"SALZKAMMER", cave_087, 22, 1500, idea_087},
+    {"TIEFSCHACHT", cave_088, 33, 1500, idea_088},
+    {"SCHATTENGANG", cave_089, 31, 1500, idea_089},
+    {"WURZELKLUFT", cave_090, 21, 1500, idea_090},
 };
 
 }  // namespace korvedan

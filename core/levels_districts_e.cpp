@@ -5,7 +5,10 @@ namespace korvedan {
 
 namespace {
 
-// 91: ALTKESSEL — an old cauldron dripping from its rim; four star vaults sunk in its iron floor, blasted open from inside under the drips
+// 91: ALTKESSEL
+constexpr CaveIdea idea_091{
+    "an old cauldron dripping from its rim; four star vaults sunk in its iron floor, blasted open from inside under the drips",
+    uses(Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_091[] = {
     "##################################",
     "#@....*.....o........o.....*.....#",
@@ -29,7 +32,10 @@ constexpr std::string_view cave_091[] = {
 };
 static_assert(walled_rectangle(cave_091));
 
-// 92: DONNERGANG — a thunder road: two lines of dynamite run between the star pockets of a brick gallery; light each line at its end, one at the foot of a dripping shaft, and the chain blasts the pockets open
+// 92: DONNERGANG
+constexpr CaveIdea idea_092{
+    "a thunder road: two lines of dynamite run between the star pockets of a brick gallery; light each line at its end, one at the foot of a dripping shaft, and the chain blasts the pockets open",
+    uses(Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_092[] = {
     "#####################################",
     "#@...........*....................^.#",
@@ -55,7 +61,10 @@ constexpr std::string_view cave_092[] = {
 };
 static_assert(walled_rectangle(cave_092));
 
-// 93: EISENKESSEL — an iron cauldron under a dripping lid: a stick frees the green key from its vault, green opens the cauldron's side, the red key at its far end opens the hatch room
+// 93: EISENKESSEL
+constexpr CaveIdea idea_093{
+    "an iron cauldron under a dripping lid: a stick frees the green key from its vault, green opens the cauldron's side, the red key at its far end opens the hatch room",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_093[] = {
     "####################################",
     "#@.....*......d.............*.....*#",
@@ -79,7 +88,10 @@ constexpr std::string_view cave_093[] = {
 };
 static_assert(walled_rectangle(cave_093));
 
-// 94: KUPFERFLOEZ — a copper seam in four layers parted by steel; each layer's key lies in a brick vault with its stars, and a stick opens the way to the door below
+// 94: KUPFERFLOEZ
+constexpr CaveIdea idea_094{
+    "a copper seam in four layers parted by steel; each layer's key lies in a brick vault with its stars, and a stick opens the way to the door below",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite)};
 constexpr std::string_view cave_094[] = {
     "###################################",
     "#@....*.......o........*.....d....#",
@@ -105,7 +117,10 @@ constexpr std::string_view cave_094[] = {
 };
 static_assert(walled_rectangle(cave_094));
 
-// 95: WURZELSCHACHT — roots hang in an iron shaft: roll the boulder into its neck and they set into crystals behind the red door; the key waits under a bomb's ledge, a mite and a wisp under their boulders
+// 95: WURZELSCHACHT
+constexpr CaveIdea idea_095{
+    "roots hang in an iron shaft: roll the boulder into its neck and they set into crystals behind the red door; the key waits under a bomb's ledge, a mite and a wisp under their boulders",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::Bombs, Mechanic::CreaturesCrushed, Mechanic::MossSet)};
 constexpr std::string_view cave_095[] = {
     "######################################",
     "#@.........*.....o ...........*......#",
@@ -129,7 +144,10 @@ constexpr std::string_view cave_095[] = {
 };
 static_assert(walled_rectangle(cave_095));
 
-// 96: TIEFGANG — a deep corridor winds down through brick in five legs joined by dripping drops; star pockets sealed in its floors are blasted open one by one, the red key lies in the deepest, the door before the hatch
+// 96: TIEFGANG
+constexpr CaveIdea idea_096{
+    "a deep corridor winds down through brick in five legs joined by dripping drops; star pockets sealed in its floors are blasted open one by one, the red key lies in the deepest, the door before the hatch",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_096[] = {
     "###################################",
     "#@....d.....*....o..*......*......#",
@@ -154,7 +172,10 @@ constexpr std::string_view cave_096[] = {
 };
 static_assert(walled_rectangle(cave_096));
 
-// 97: NEBELKESSEL — a cauldron of fog: drips rain from its ceiling past stars set on pegs; the red key on its floor opens the store beneath
+// 97: NEBELKESSEL
+constexpr CaveIdea idea_097{
+    "a cauldron of fog: drips rain from its ceiling past stars set on pegs; the red key on its floor opens the store beneath",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_097[] = {
     "######################################",
     "#@....*......o........*..............#",
@@ -180,7 +201,10 @@ constexpr std::string_view cave_097[] = {
 };
 static_assert(walled_rectangle(cave_097));
 
-// 98: QUARZSOHLE — a quartz level under a dripping roof: stars sit in pockets above the drips, hanging stubs force the way down into the wet, and each stick brings one star down
+// 98: QUARZSOHLE
+constexpr CaveIdea idea_098{
+    "a quartz level under a dripping roof: stars sit in pockets above the drips, hanging stubs force the way down into the wet, and each stick brings one star down",
+    uses(Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_098[] = {
     "###################################",
     "#@.........*............*.........#",
@@ -204,7 +228,10 @@ constexpr std::string_view cave_098[] = {
 };
 static_assert(walled_rectangle(cave_098));
 
-// 99: STEINHALLE — a hall of stone pillars under a dripping roof: each pillar keeps two stars under a boulder cap; blast the cap away first, or the falling stone smashes a star
+// 99: STEINHALLE
+constexpr CaveIdea idea_099{
+    "a hall of stone pillars under a dripping roof: each pillar keeps two stars under a boulder cap; blast the cap away first, or the falling stone smashes a star",
+    uses(Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_099[] = {
     "#####################################",
     "#@.......*..d.............d...*.....#",
@@ -230,7 +257,10 @@ constexpr std::string_view cave_099[] = {
 };
 static_assert(walled_rectangle(cave_099));
 
-// 100: EISENSOHLE — iron floors part four mine levels; blast the plugs, cross the dripping galleries, unlock the bottom
+// 100: EISENSOHLE
+constexpr CaveIdea idea_100{
+    "iron floors part four mine levels; blast the plugs, cross the dripping galleries, unlock the bottom",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_100[] = {
     "######################################",
     "#@.....d......o........*.............#",
@@ -259,16 +289,16 @@ static_assert(walled_rectangle(cave_100));
 }  // namespace
 
 const LevelEntry levels_districts_e[10] = {
-    {"ALTKESSEL", cave_091, 24, 1500},
-    {"DONNERGANG", cave_092, 24, 1500},
-    {"EISENKESSEL", cave_093, 31, 1500},
-    {"KUPFERFLOEZ", cave_094, 39, 1500},
-    {"WURZELSCHACHT", cave_095, 17, 1500},
-    {"TIEFGANG", cave_096, 40, 1500},
-    {"NEBELKESSEL", cave_097, 32, 1500},
-    {"QUARZSOHLE", cave_098, 17, 1500},
-    {"STEINHALLE", cave_099, 21, 1500},
-    {"EISENSOHLE", cave_100, 41, 1500},
+    {"ALTKESSEL", cave_091, 24, 1500, idea_091},
+    {"DONNERGANG", cave_092, 24, 1500, idea_092},
+    {"EISENKESSEL", cave_093, 31, 1500, idea_093},
+    {"KUPFERFLOEZ", cave_094, 39, 1500, idea_094},
+    {"WURZELSCHACHT", cave_095, 17, 1500, idea_095},
+    {"TIEFGANG", cave_096, 40, 1500, idea_096},
+    {"NEBELKESSEL", cave_097, 32, 1500, idea_097},
+    {"QUARZSOHLE", cave_098, 17, 1500, idea_098},
+    {"STEINHALLE", cave_099, 21, 1500, idea_099},
+    {"EISENSOHLE", cave_100, 41, 1500, idea_100},
 };
 
 }  // namespace korvedan

@@ -5,7 +5,10 @@ namespace korvedan {
 
 namespace {
 
-// 114: NASSKAMMER — six wet chambers: a dripping crystal floor, moss to pen, mites and a wisp to crush, nut presses, a vault to blow open
+// 114: NASSKAMMER
+constexpr CaveIdea idea_114{
+    "six wet chambers: a dripping crystal floor, moss to pen, mites and a wisp to crush, nut presses, a vault to blow open",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::CreaturesCrushed, Mechanic::NutsCracked, Mechanic::MossSet, Mechanic::Ooze)};
 constexpr std::string_view cave_114[] = {
     "###################################################################",
     "#@...............o................................................#",
@@ -46,7 +49,10 @@ constexpr std::string_view cave_114[] = {
 };
 static_assert(walled_rectangle(cave_114));
 
-// 115: QUARZSTOLLEN — four tunnels: boulders into floor holes (nuts, the moss niche), ooze slots, chamber after chamber blasted open
+// 115: QUARZSTOLLEN
+constexpr CaveIdea idea_115{
+    "four tunnels: boulders into floor holes (nuts, the moss niche), ooze slots, chamber after chamber blasted open",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::MossSet, Mechanic::Ooze)};
 constexpr std::string_view cave_115[] = {
     "##############################################################",
     "#@.............................o.............o...............#",
@@ -87,7 +93,10 @@ constexpr std::string_view cave_115[] = {
 };
 static_assert(walled_rectangle(cave_115));
 
-// 116: NEBELSCHACHT — a dripping shaft joins four levels: nut presses, a moss window to stop, mite and wisp cages, a vault, two green doors
+// 116: NEBELSCHACHT
+constexpr CaveIdea idea_116{
+    "a dripping shaft joins four levels: nut presses, a moss window to stop, mite and wisp cages, a vault, two green doors",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::CreaturesCrushed, Mechanic::NutsCracked, Mechanic::MossSet, Mechanic::Ooze)};
 constexpr std::string_view cave_116[] = {
     "###################################################################",
     "#@.................o.........%%^%^%^%%............................#",
@@ -128,7 +137,10 @@ constexpr std::string_view cave_116[] = {
 };
 static_assert(walled_rectangle(cave_116));
 
-// 117: QUARZGRUND — boulders through a shifter ceiling rain on pit mites, star makers, a wisp-guarded vault, green room, red door
+// 117: QUARZGRUND
+constexpr CaveIdea idea_117{
+    "boulders through a shifter ceiling rain on pit mites, star makers, a wisp-guarded vault, green room, red door",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Shifters, Mechanic::Dynamite, Mechanic::CreaturesCrushed, Mechanic::MossSet, Mechanic::Ooze)};
 constexpr std::string_view cave_117[] = {
     "################################################################",
     "#@...............................%%%^%^%%%%%%%%%%%%%%%%%^%^%%%.#",
@@ -166,7 +178,10 @@ constexpr std::string_view cave_117[] = {
 };
 static_assert(walled_rectangle(cave_117));
 
-// 118: ALTSOHLE — an old level: one gallery shut by a cross wall to blast, rubble, mite workings round the red key, nuts, a flooded powder store, a moss pit
+// 118: ALTSOHLE
+constexpr CaveIdea idea_118{
+    "an old level: one gallery shut by a cross wall to blast, rubble, mite workings round the red key, nuts, a flooded powder store, a moss pit",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::CreaturesCrushed, Mechanic::NutsCracked, Mechanic::MossSet, Mechanic::Ooze)};
 constexpr std::string_view cave_118[] = {
     "##############################################################",
     "#@............o..........o........o.o....%%..................#",
@@ -204,7 +219,10 @@ constexpr std::string_view cave_118[] = {
 };
 static_assert(walled_rectangle(cave_118));
 
-// 119: NEBELKAMMER — the fog hall: push boulders off ledges onto nuts and wisps under the drips; a dynamite fuse, mite cages, a moss chimney
+// 119: NEBELKAMMER
+constexpr CaveIdea idea_119{
+    "the fog hall: push boulders off ledges onto nuts and wisps under the drips; a dynamite fuse, mite cages, a moss chimney",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::CreaturesCrushed, Mechanic::NutsCracked, Mechanic::MossSet, Mechanic::Ooze)};
 constexpr std::string_view cave_119[] = {
     "###################################################################",
     "#@..........o.................o...................................#",
@@ -245,12 +263,12 @@ static_assert(walled_rectangle(cave_119));
 }  // namespace
 
 const LevelEntry levels_great[6] = {
-    {"NASSKAMMER", cave_114, 46, 3000},
-    {"QUARZSTOLLEN", cave_115, 49, 3000},
-    {"NEBELSCHACHT", cave_116, 44, 3000},
-    {"QUARZGRUND", cave_117, 46, 3000},
-    {"ALTSOHLE", cave_118, 43, 3000},
-    {"NEBELKAMMER", cave_119, 43, 3000},
+    {"NASSKAMMER", cave_114, 46, 3000, idea_114},
+    {"QUARZSTOLLEN", cave_115, 49, 3000, idea_115},
+    {"NEBELSCHACHT", cave_116, 44, 3000, idea_116},
+    {"QUARZGRUND", cave_117, 46, 3000, idea_117},
+    {"ALTSOHLE", cave_118, 43, 3000, idea_118},
+    {"NEBELKAMMER", cave_119, 43, 3000, idea_119},
 };
 
 }  // namespace korvedan

@@ -5,7 +5,10 @@ namespace korvedan {
 
 namespace {
 
-// 101: ZWEI TRESORE — two safes of stars and one stick of dynamite: lit in the gap between them, it opens both
+// 101: ZWEI TRESORE
+constexpr CaveIdea idea_101{
+    "two safes of stars and one stick of dynamite: lit in the gap between them, it opens both",
+    uses(Mechanic::Dynamite)};
 constexpr std::string_view cave_101[] = {
     "##########################",
     "#@.......................#",
@@ -22,7 +25,10 @@ constexpr std::string_view cave_101[] = {
 };
 static_assert(walled_rectangle(cave_101));
 
-// 102: STERNSCHUTZ — four stars in brick cups under boulders: push each boulder aside before opening its cup, or it falls in and smashes the star
+// 102: STERNSCHUTZ
+constexpr CaveIdea idea_102{
+    "four stars in brick cups under boulders: push each boulder aside before opening its cup, or it falls in and smashes the star",
+    uses()};
 constexpr std::string_view cave_102[] = {
     "########################",
     "#@.....................#",
@@ -37,7 +43,10 @@ constexpr std::string_view cave_102[] = {
 };
 static_assert(walled_rectangle(cave_102));
 
-// 103: EIN STEIN — one boulder for five nuts: guided down a staircase of shafts, it cracks them one after another
+// 103: EIN STEIN
+constexpr CaveIdea idea_103{
+    "one boulder for five nuts: guided down a staircase of shafts, it cracks them one after another",
+    uses(Mechanic::NutsCracked)};
 constexpr std::string_view cave_103[] = {
     "##########################",
     "#@..o....................#",
@@ -55,7 +64,10 @@ constexpr std::string_view cave_103[] = {
 };
 static_assert(walled_rectangle(cave_103));
 
-// 104: WANDLUNG — six crystals over six shifters: dig out the gallery under the shifters first, then the row above, and every crystal comes down a star
+// 104: WANDLUNG
+constexpr CaveIdea idea_104{
+    "six crystals over six shifters: dig out the gallery under the shifters first, then the row above, and every crystal comes down a star",
+    uses(Mechanic::Shifters)};
 constexpr std::string_view cave_104[] = {
     "#########################",
     "#@......................#",
@@ -72,7 +84,10 @@ constexpr std::string_view cave_104[] = {
 };
 static_assert(walled_rectangle(cave_104));
 
-// 105: IRRLICHTFALLE — a wisp runs round a ring under three boulders; one dropped at the right moment turns it into a star and eight crystals
+// 105: IRRLICHTFALLE
+constexpr CaveIdea idea_105{
+    "a wisp runs round a ring under three boulders; one dropped at the right moment turns it into a star and eight crystals",
+    uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_105[] = {
     "########################",
     "#@.....................#",
@@ -88,7 +103,10 @@ constexpr std::string_view cave_105[] = {
 };
 static_assert(walled_rectangle(cave_105));
 
-// 106: STAU — a jam of three boulders in a tunnel, to be let down through its floor one by one without burying the star beneath
+// 106: STAU
+constexpr CaveIdea idea_106{
+    "a jam of three boulders in a tunnel, to be let down through its floor one by one without burying the star beneath",
+    uses()};
 constexpr std::string_view cave_106[] = {
     "##########################",
     "#@.......................#",
@@ -104,7 +122,10 @@ constexpr std::string_view cave_106[] = {
 };
 static_assert(walled_rectangle(cave_106));
 
-// 107: MEISTERSTUECK — the master piece: a shifter box, a mite pocket under a lid of boulders, a wisp on a ring, a bomb over the vault of the red key, and the treasury behind the red door
+// 107: MEISTERSTUECK
+constexpr CaveIdea idea_107{
+    "the master piece: a shifter box, a mite pocket under a lid of boulders, a wisp on a ring, a bomb over the vault of the red key, and the treasury behind the red door",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Shifters, Mechanic::Dynamite, Mechanic::Bombs, Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_107[] = {
     "########################################",
     "#@....................d................#",
@@ -131,7 +152,10 @@ constexpr std::string_view cave_107[] = {
 };
 static_assert(walled_rectangle(cave_107));
 
-// 108: LETZTE CHANCE — a rack of boulder silos over a row of timed-shifters: all of them must be opened in one run along the plug row before the shifters go dead
+// 108: LETZTE CHANCE
+constexpr CaveIdea idea_108{
+    "a rack of boulder silos over a row of timed-shifters: all of them must be opened in one run along the plug row before the shifters go dead",
+    uses(Mechanic::Shifters, Mechanic::TimedShifters, Mechanic::Ooze)};
 constexpr std::string_view cave_108[] = {
     "############################################",
     "#@.........................................#",
@@ -160,7 +184,10 @@ constexpr std::string_view cave_108[] = {
 };
 static_assert(walled_rectangle(cave_108));
 
-// 109: ADERN — two veins of gem-wall meet in a V; the bombs set in them burst the veins into crystals when a boulder drops on them
+// 109: ADERN
+constexpr CaveIdea idea_109{
+    "two veins of gem-wall meet in a V; the bombs set in them burst the veins into crystals when a boulder drops on them",
+    uses(Mechanic::Dynamite, Mechanic::Bombs, Mechanic::GemWalls)};
 constexpr std::string_view cave_109[] = {
     "############################################",
     "#@........d......................d.........#",
@@ -190,6 +217,9 @@ constexpr std::string_view cave_109[] = {
 static_assert(walled_rectangle(cave_109));
 
 // 110: LAMPENFIEBER
+constexpr CaveIdea idea_110{
+    "every lamp lit under the dripping ledges before the hatch opens, none broken by a boulder",
+    uses(Mechanic::Lamps, Mechanic::Ooze)};
 constexpr std::string_view cave_110[] = {
     "############################################",
     "#@.........................................#",
@@ -219,6 +249,9 @@ constexpr std::string_view cave_110[] = {
 static_assert(walled_rectangle(cave_110));
 
 // 111: BLECHKAMERADEN
+constexpr CaveIdea idea_111{
+    "robots hunt the digger through a hall of pillars; the wheels draw them off while the crystals are taken",
+    uses(Mechanic::Wheel)};
 constexpr std::string_view cave_111[] = {
     "############################################",
     "#@.........................................#",
@@ -248,6 +281,9 @@ constexpr std::string_view cave_111[] = {
 static_assert(walled_rectangle(cave_111));
 
 // 112: BLINDGAENGER
+constexpr CaveIdea idea_112{
+    "hidden walls in a maze of crystals, shown for a while by the switches",
+    uses(Mechanic::Switch)};
 constexpr std::string_view cave_112[] = {
     "############################################",
     "#@.........................................#",
@@ -276,7 +312,10 @@ constexpr std::string_view cave_112[] = {
 };
 static_assert(walled_rectangle(cave_112));
 
-// 113: SAEUREBAD — an acid bath full of crystals under a row of boulders, two star vaults to be blasted open, and nothing that falls into the bath comes back
+// 113: SAEUREBAD
+constexpr CaveIdea idea_113{
+    "an acid bath full of crystals under a row of boulders, two star vaults to be blasted open, and nothing that falls into the bath comes back",
+    uses(Mechanic::Dynamite, Mechanic::Acid)};
 constexpr std::string_view cave_113[] = {
     "############################################",
     "#@.........d..........*.........d..........#",
@@ -308,19 +347,19 @@ static_assert(walled_rectangle(cave_113));
 }  // namespace
 
 const LevelEntry levels_showpieces[13] = {
-    {"ZWEI TRESORE", cave_101, 9, 1500},
-    {"STERNSCHUTZ", cave_102, 9, 1500},
-    {"EIN STEIN", cave_103, 5, 1800},
-    {"WANDLUNG", cave_104, 12, 1500},
-    {"IRRLICHTFALLE", cave_105, 11, 1500},
-    {"STAU", cave_106, 8, 1500},
-    {"MEISTERSTUECK", cave_107, 44, 3600},
-    {"LETZTE CHANCE", cave_108, 28, 2000},
-    {"ADERN", cave_109, 18, 2400},
-    {"LAMPENFIEBER", cave_110, 11, 2600},
-    {"BLECHKAMERADEN", cave_111, 36, 2600},
-    {"BLINDGAENGER", cave_112, 26, 2600},
-    {"SAEUREBAD", cave_113, 62, 2800},
+    {"ZWEI TRESORE", cave_101, 9, 1500, idea_101},
+    {"STERNSCHUTZ", cave_102, 9, 1500, idea_102},
+    {"EIN STEIN", cave_103, 5, 1800, idea_103},
+    {"WANDLUNG", cave_104, 12, 1500, idea_104},
+    {"IRRLICHTFALLE", cave_105, 11, 1500, idea_105},
+    {"STAU", cave_106, 8, 1500, idea_106},
+    {"MEISTERSTUECK", cave_107, 44, 3600, idea_107},
+    {"LETZTE CHANCE", cave_108, 28, 2000, idea_108},
+    {"ADERN", cave_109, 18, 2400, idea_109},
+    {"LAMPENFIEBER", cave_110, 11, 2600, idea_110},
+    {"BLECHKAMERADEN", cave_111, 36, 2600, idea_111},
+    {"BLINDGAENGER", cave_112, 26, 2600, idea_112},
+    {"SAEUREBAD", cave_113, 62, 2800, idea_113},
 };
 
 }  // namespace korvedan

@@ -6,6 +6,9 @@ namespace korvedan {
 namespace {
 
 // 1: ERSTE SCHICHT
+constexpr CaveIdea idea_001{
+    "the first shift: dig, gather the crystals and keep out from under the boulders",
+    uses()};
 constexpr std::string_view cave_001[] = {
     "####################",
     "#@.......o.....*...#",
@@ -23,6 +26,9 @@ constexpr std::string_view cave_001[] = {
 static_assert(walled_rectangle(cave_001));
 
 // 2: GEROELLHANG
+constexpr CaveIdea idea_002{
+    "a scree slope of boulders that roll off brick ledges into the open ground",
+    uses()};
 constexpr std::string_view cave_002[] = {
     "##########################",
     "#@...o.o.o....*....o.o...#",
@@ -44,6 +50,9 @@ constexpr std::string_view cave_002[] = {
 static_assert(walled_rectangle(cave_002));
 
 // 3: MAUERWERK
+constexpr CaveIdea idea_003{
+    "masonry: crystals set in brick walls, reached by the way round",
+    uses()};
 constexpr std::string_view cave_003[] = {
     "##############################",
     "#@...........%.......o......*#",
@@ -66,6 +75,9 @@ constexpr std::string_view cave_003[] = {
 static_assert(walled_rectangle(cave_003));
 
 // 4: KRABBELGANG
+constexpr CaveIdea idea_004{
+    "mites crawl three brick halls; their crystals are taken between the rounds",
+    uses()};
 constexpr std::string_view cave_004[] = {
     "##############################",
     "#@....*......o.......*.......#",
@@ -90,6 +102,9 @@ constexpr std::string_view cave_004[] = {
 static_assert(walled_rectangle(cave_004));
 
 // 5: IRRLICHTER
+constexpr CaveIdea idea_005{
+    "wisps circle two hollows; the crystals lie in the dirt around them",
+    uses()};
 constexpr std::string_view cave_005[] = {
     "##################################",
     "#@.....o......*........o.....*...#",
@@ -115,6 +130,9 @@ constexpr std::string_view cave_005[] = {
 static_assert(walled_rectangle(cave_005));
 
 // 6: TROPFSTEINHALLE
+constexpr CaveIdea idea_006{
+    "a stalactite hall: a mite roams the lower hall, the crystals wait in the bays above",
+    uses()};
 constexpr std::string_view cave_006[] = {
     "########################################",
     "#@..o..*..o...o..*...o....o..*..o....*.#",
@@ -141,7 +159,10 @@ constexpr std::string_view cave_006[] = {
 };
 static_assert(walled_rectangle(cave_006));
 
-// 7: ENGSTELLE — a mite paces the narrow shaft into the hatch room; roll the boulder in
+// 7: ENGSTELLE
+constexpr CaveIdea idea_007{
+    "a mite paces the narrow shaft into the hatch room; roll the boulder in",
+    uses()};
 constexpr std::string_view cave_007[] = {
     "####################################",
     "#@.........o..............*........#",
@@ -166,7 +187,10 @@ constexpr std::string_view cave_007[] = {
 };
 static_assert(walled_rectangle(cave_007));
 
-// 8: DER TIEFE SCHACHT — boulders pushed into the deep shaft crush the creatures circling below
+// 8: DER TIEFE SCHACHT
+constexpr CaveIdea idea_008{
+    "boulders pushed into the deep shaft crush the creatures circling below",
+    uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_008[] = {
     "########################################",
     "#@......*......................*.......#",
@@ -193,7 +217,10 @@ constexpr std::string_view cave_008[] = {
 };
 static_assert(walled_rectangle(cave_008));
 
-// 9: KRISTALLKAMMER — a brick chamber of crystals under a lid of boulders that must not be loosened
+// 9: KRISTALLKAMMER
+constexpr CaveIdea idea_009{
+    "a brick chamber of crystals under a lid of boulders that must not be loosened",
+    uses()};
 constexpr std::string_view cave_009[] = {
     "##############################",
     "#@...........................#",
@@ -214,7 +241,10 @@ constexpr std::string_view cave_009[] = {
 };
 static_assert(walled_rectangle(cave_009));
 
-// 10: MILBENNEST — a hollow full of mites; boulders pushed down its chimneys crush them
+// 10: MILBENNEST
+constexpr CaveIdea idea_010{
+    "a hollow full of mites; boulders pushed down its chimneys crush them",
+    uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_010[] = {
     "##############################",
     "#@...........................#",
@@ -236,6 +266,9 @@ constexpr std::string_view cave_010[] = {
 static_assert(walled_rectangle(cave_010));
 
 // 11: FALLGRUBE
+constexpr CaveIdea idea_011{
+    "pitfalls: crystals in brick pits under boulder caps, taken from below",
+    uses()};
 constexpr std::string_view cave_011[] = {
     "##########################",
     "#@.......................#",
@@ -261,6 +294,9 @@ constexpr std::string_view cave_011[] = {
 static_assert(walled_rectangle(cave_011));
 
 // 12: IRRGARTEN
+constexpr CaveIdea idea_012{
+    "a brick maze with crystals in its blind ends",
+    uses()};
 constexpr std::string_view cave_012[] = {
     "##############################",
     "#@..%.....%........%.....*...#",
@@ -283,6 +319,9 @@ constexpr std::string_view cave_012[] = {
 static_assert(walled_rectangle(cave_012));
 
 // 13: STEINSCHLAG
+constexpr CaveIdea idea_013{
+    "rockfall: boulder heaps on brick shelves above the crystals",
+    uses()};
 constexpr std::string_view cave_013[] = {
     "################################",
     "#@.............................#",
@@ -305,7 +344,10 @@ constexpr std::string_view cave_013[] = {
 };
 static_assert(walled_rectangle(cave_013));
 
-// 14: ZWILLINGE — twin halls, a mite left and a wisp right, each circling an island under roof gaps
+// 14: ZWILLINGE
+constexpr CaveIdea idea_014{
+    "twin halls, a mite left and a wisp right, each circling an island under roof gaps",
+    uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_014[] = {
     "##################################",
     "#@..........*........*...........#",
@@ -329,7 +371,10 @@ constexpr std::string_view cave_014[] = {
 };
 static_assert(walled_rectangle(cave_014));
 
-// 15: TREPPENHAUS — boulders pushed off the landing tumble down the stairs onto the mites below
+// 15: TREPPENHAUS
+constexpr CaveIdea idea_015{
+    "boulders pushed off the landing tumble down the stairs onto the mites below",
+    uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_015[] = {
     "##############################",
     "#@...........................#",
@@ -352,7 +397,10 @@ constexpr std::string_view cave_015[] = {
 };
 static_assert(walled_rectangle(cave_015));
 
-// 16: ENDSTATION — a mite and a wisp ride the track to the terminus; drop boulders down the chutes
+// 16: ENDSTATION
+constexpr CaveIdea idea_016{
+    "a mite and a wisp ride the track to the terminus; drop boulders down the chutes",
+    uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_016[] = {
     "########################################",
     "#@.....................................#",
@@ -380,6 +428,9 @@ constexpr std::string_view cave_016[] = {
 static_assert(walled_rectangle(cave_016));
 
 // 17: SCHLUESSELDIENST
+constexpr CaveIdea idea_017{
+    "three bands walled apart, each behind a coloured door whose key lies in the band above",
+    uses(Mechanic::Keys, Mechanic::Doors)};
 constexpr std::string_view cave_017[] = {
     "##############################",
     "#@............%.......%......#",
@@ -400,7 +451,10 @@ constexpr std::string_view cave_017[] = {
 };
 static_assert(walled_rectangle(cave_017));
 
-// 18: NUSSKNACKER — boulders over stacks of nuts in brick sleeves: each drop cracks the next nut
+// 18: NUSSKNACKER
+constexpr CaveIdea idea_018{
+    "boulders over stacks of nuts in brick sleeves: each drop cracks the next nut",
+    uses(Mechanic::NutsCracked)};
 constexpr std::string_view cave_018[] = {
     "############################",
     "#@.........................#",
@@ -422,6 +476,9 @@ constexpr std::string_view cave_018[] = {
 static_assert(walled_rectangle(cave_018));
 
 // 19: WANDLER
+constexpr CaveIdea idea_019{
+    "two shifter boxes under boulder piles: the boulders fall through as crystals",
+    uses(Mechanic::Shifters)};
 constexpr std::string_view cave_019[] = {
     "############################",
     "#@.........................#",
@@ -442,6 +499,9 @@ constexpr std::string_view cave_019[] = {
 static_assert(walled_rectangle(cave_019));
 
 // 20: MOOSGARTEN
+constexpr CaveIdea idea_020{
+    "moss penned in brick boxes sets into crystals once its last openings are closed",
+    uses(Mechanic::MossSet)};
 constexpr std::string_view cave_020[] = {
     "############################",
     "#@.........................#",
@@ -461,6 +521,9 @@ constexpr std::string_view cave_020[] = {
 static_assert(walled_rectangle(cave_020));
 
 // 21: FRESSFEIND
+constexpr CaveIdea idea_021{
+    "gobblers graze the stars of four meadows; take the stars before they do",
+    uses()};
 constexpr std::string_view cave_021[] = {
     "##############################",
     "#@...........................#",
@@ -482,6 +545,9 @@ constexpr std::string_view cave_021[] = {
 static_assert(walled_rectangle(cave_021));
 
 // 22: SPRENGMEISTER
+constexpr CaveIdea idea_022{
+    "twin vaults of stars under bombs on ledges, opened by dynamite",
+    uses(Mechanic::Dynamite)};
 constexpr std::string_view cave_022[] = {
     "##############################",
     "#@..d........................#",
@@ -503,28 +569,28 @@ static_assert(walled_rectangle(cave_022));
 }  // namespace
 
 const LevelEntry levels_teaching[22] = {
-    {"ERSTE SCHICHT", cave_001, 8, 900},
-    {"GEROELLHANG", cave_002, 10, 1200},
-    {"MAUERWERK", cave_003, 10, 1400},
-    {"KRABBELGANG", cave_004, 12, 1600},
-    {"IRRLICHTER", cave_005, 11, 1800},
-    {"TROPFSTEINHALLE", cave_006, 16, 2200},
-    {"ENGSTELLE", cave_007, 9, 2200},
-    {"DER TIEFE SCHACHT", cave_008, 20, 3000},
-    {"KRISTALLKAMMER", cave_009, 14, 1800},
-    {"MILBENNEST", cave_010, 8, 2000},
-    {"FALLGRUBE", cave_011, 10, 2000},
-    {"IRRGARTEN", cave_012, 6, 2200},
-    {"STEINSCHLAG", cave_013, 8, 2200},
-    {"ZWILLINGE", cave_014, 7, 2400},
-    {"TREPPENHAUS", cave_015, 7, 2400},
-    {"ENDSTATION", cave_016, 16, 3200},
-    {"SCHLUESSELDIENST", cave_017, 7, 2400},
-    {"NUSSKNACKER", cave_018, 8, 2400},
-    {"WANDLER", cave_019, 8, 2400},
-    {"MOOSGARTEN", cave_020, 7, 2600},
-    {"FRESSFEIND", cave_021, 11, 2400},
-    {"SPRENGMEISTER", cave_022, 8, 2600},
+    {"ERSTE SCHICHT", cave_001, 8, 900, idea_001},
+    {"GEROELLHANG", cave_002, 10, 1200, idea_002},
+    {"MAUERWERK", cave_003, 10, 1400, idea_003},
+    {"KRABBELGANG", cave_004, 12, 1600, idea_004},
+    {"IRRLICHTER", cave_005, 11, 1800, idea_005},
+    {"TROPFSTEINHALLE", cave_006, 16, 2200, idea_006},
+    {"ENGSTELLE", cave_007, 9, 2200, idea_007},
+    {"DER TIEFE SCHACHT", cave_008, 20, 3000, idea_008},
+    {"KRISTALLKAMMER", cave_009, 14, 1800, idea_009},
+    {"MILBENNEST", cave_010, 8, 2000, idea_010},
+    {"FALLGRUBE", cave_011, 10, 2000, idea_011},
+    {"IRRGARTEN", cave_012, 6, 2200, idea_012},
+    {"STEINSCHLAG", cave_013, 8, 2200, idea_013},
+    {"ZWILLINGE", cave_014, 7, 2400, idea_014},
+    {"TREPPENHAUS", cave_015, 7, 2400, idea_015},
+    {"ENDSTATION", cave_016, 16, 3200, idea_016},
+    {"SCHLUESSELDIENST", cave_017, 7, 2400, idea_017},
+    {"NUSSKNACKER", cave_018, 8, 2400, idea_018},
+    {"WANDLER", cave_019, 8, 2400, idea_019},
+    {"MOOSGARTEN", cave_020, 7, 2600, idea_020},
+    {"FRESSFEIND", cave_021, 11, 2400, idea_021},
+    {"SPRENGMEISTER", cave_022, 8, 2600, idea_022},
 };
 
 }  // namespace korvedan

@@ -22,6 +22,15 @@ std::optional<Difficulty> difficulty_arg(std::string_view text) {
   return std::nullopt;
 }
 
+bool count_arg(const Args& args, std::size_t& i, std::size_t& out) {
+  if (i + 1 >= args.size()) return false;
+  const std::string& text = args[i + 1];
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), out);
+  if (error != std::errc() || end != text.data() + text.size()) return false;
+  ++i;
+  return true;
+}
+
 std::string_view difficulty_word(Difficulty d) {
   switch (d) {
     case Difficulty::Easy: return "easy";

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/difficulty.hpp"
+#include "tools/command.hpp"
 
 namespace korvedan::tool {
 
@@ -13,5 +14,7 @@ namespace korvedan::tool {
 std::optional<std::size_t> cave_index_arg(std::string_view text);
 std::optional<Difficulty> difficulty_arg(std::string_view text);
 std::string_view difficulty_word(Difficulty d);  // "easy", "normal", "hard"
+// The count after option args[i] ("--budget 600"): steps i past it, false when there is none.
+bool count_arg(const Args& args, std::size_t& i, std::size_t& out);
 
 }  // namespace korvedan::tool

@@ -1,4 +1,5 @@
-// kvtool runs [N...]: replays the stored winning runs and says which win and what they show.
+// kvtool runs [N...]: replays the stored winning runs and says which win, what they show and
+// whether a route stands where an ooze's drop can land unseen.
 #include <filesystem>
 #include <iomanip>
 #include <iostream>
@@ -6,6 +7,7 @@
 
 #include "core/levels.hpp"
 #include "core/replay.hpp"
+#include "core/run_watch.hpp"
 #include "tools/cave_args.hpp"
 #include "tools/command.hpp"
 #include "tools/run_file.hpp"
@@ -43,6 +45,21 @@ bool check_run(const std::filesystem::path& dir, std::size_t index, Difficulty d
   if (difficulty == Difficulty::Normal) {
     for (const std::string& m : missing_mechanics(level, replay.value().events_seen)) {
       std::cout << "; never " << m;
+      good = false;
+    }
+  }
+  const auto watch = watch_run(level, difficulty, inputs);
+  if (watch) {
+    if (difficulty == Difficulty::Normal) {
+      for (const std::string& m : idea_mechanics_missing(level, watch.value().shown)) {
+        std::cout << "; the idea's " << m << " never shown";
+        good = false;
+      }
+    }
+    const std::vector<UnderOoze>& risky = watch.value().under_ooze;
+    if (!risky.empty()) {
+      std::cout << "; " << risky.size() << " ticks under an ooze (first at tick " << risky.front().tick << ", "
+                << risky.front().x << "," << risky.front().y << ")";
       good = false;
     }
   }

@@ -14,16 +14,6 @@
 namespace korvedan::tool {
 namespace {
 
-bool read_count(const Args& args, std::size_t& i, std::size_t& out) {
-  if (i + 1 >= args.size()) return false;
-  try {
-    out = std::stoul(args[++i]);
-  } catch (...) {
-    return false;
-  }
-  return true;
-}
-
 int run_solve(const Args& args) {
   std::optional<std::size_t> index;
   Difficulty difficulty = Difficulty::Normal;
@@ -40,12 +30,12 @@ int run_solve(const Args& args) {
       out_path = args[++i];
     } else if (a == "--prefix" && i + 1 < args.size()) {
       prefix_path = args[++i];
-    } else if (a == "--budget" && read_count(args, i, n)) {
+    } else if (a == "--budget" && count_arg(args, i, n)) {
       limits.solve_calls = static_cast<int>(n);
-    } else if (a == "--nodes" && read_count(args, i, n)) {
+    } else if (a == "--nodes" && count_arg(args, i, n)) {
       limits.small_node_limit = n;
       limits.large_node_limit = std::max(limits.large_node_limit, n);
-    } else if (a == "--candidates" && read_count(args, i, n) && n > 0) {
+    } else if (a == "--candidates" && count_arg(args, i, n) && n > 0) {
       limits.candidates = n;
     } else if (!index && a.rfind("--", 0) != 0) {
       index = cave_index_arg(a);
