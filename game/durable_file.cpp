@@ -41,6 +41,12 @@ std::error_code write_file_to_disk(const std::filesystem::path& path, std::strin
   return error;
 }
 
+std::error_code replace_file(const std::filesystem::path& from, const std::filesystem::path& to) {
+  std::error_code error;
+  std::filesystem::rename(from, to, error);
+  return error;
+}
+
 void flush_directory(const std::filesystem::path& directory) {
 #ifndef _WIN32
   const std::filesystem::path where = directory.empty() ? std::filesystem::path(".") : directory;

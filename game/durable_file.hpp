@@ -11,6 +11,10 @@ namespace korvedan {
 // failure (the file may then be left half written).
 std::error_code write_file_to_disk(const std::filesystem::path& path, std::string_view text);
 
+// Puts a finished file in place of another in one step, replacing it if it exists; on
+// Windows the move itself is on the disk before this returns.
+std::error_code replace_file(const std::filesystem::path& from, const std::filesystem::path& to);
+
 // Forces a directory's entries (such as a just renamed file) to disk, where the system
 // allows it; failures are ignored, the rename itself has already happened.
 void flush_directory(const std::filesystem::path& directory);

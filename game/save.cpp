@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "game/durable_file.hpp"
+#include "game/environment.hpp"
 #include "game/save_json.hpp"
 
 namespace korvedan {
@@ -79,11 +80,7 @@ void report_unusable(const fs::path& path, const std::string& why, std::ostream&
   errors << '\n';
 }
 
-std::optional<std::string> process_environment(const char* name) {
-  const char* value = std::getenv(name);
-  if (value == nullptr) return std::nullopt;
-  return std::string(value);
-}
+std::optional<std::string> process_environment(const char* name) { return environment_variable(name); }
 
 }  // namespace
 
@@ -150,7 +147,7 @@ bool save_progress(const Progress& progress, const std::optional<fs::path>& path
   }
   const fs::path temporary = temporary_save_path(*path);
   if (const std::error_code written = write_file_to_disk(temporary, text)) return fail(written);
-  fs::rename(temporary, *path, error);
+  error = replace_file(temporary, *path);
   if (error) {
     std::error_code ignored;
     fs::remove(temporary, ignored);
