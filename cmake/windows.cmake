@@ -1,12 +1,6 @@
 # The Windows build's libraries: SDL2 and hidapi built statically from Debian's sources
 # (scripts/setup-windows), a static C and C++ runtime, and the program's resources.
 
-# Static SDL2 only: the platform library links SDL2::SDL2 as on Linux.
-if(NOT TARGET SDL2::SDL2)
-  add_library(SDL2::SDL2 INTERFACE IMPORTED)
-  target_link_libraries(SDL2::SDL2 INTERFACE SDL2::SDL2-static)
-endif()
-
 # hidapi's Windows backend under the name the Linux build gets from pkg-config.
 find_package(hidapi 0.13 REQUIRED)
 add_library(PkgConfig::HIDAPI INTERFACE IMPORTED)

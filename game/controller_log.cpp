@@ -17,7 +17,11 @@ ControllerLog::~ControllerLog() {
 void ControllerLog::open_file() {
   state_ = FileState::Disabled;
   if (!path_) return;
+#ifdef _WIN32
+  file_ = _wfopen(path_->c_str(), L"wb");  // Windows paths are UTF-16
+#else
   file_ = std::fopen(path_->c_str(), "wb");
+#endif
   if (file_ == nullptr) return;
   // Every line goes straight to the file, so a crash loses nothing already logged.
   std::setvbuf(file_, nullptr, _IONBF, 0);
