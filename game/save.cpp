@@ -86,10 +86,10 @@ std::optional<std::string> process_environment(const char* name) { return enviro
 
 std::optional<fs::path> save_path(const EnvironmentLookup& environment) {
   const fs::path file = fs::path("korvedan") / "save.json";
-  if (auto whole = environment("KORVEDAN_SAVE")) return fs::path(*whole);
-  if (auto data = environment("XDG_DATA_HOME")) return fs::path(*data) / file;
-  if (auto app_data = environment("APPDATA")) return fs::path(*app_data) / file;
-  if (auto home = environment("HOME")) return fs::path(*home) / ".local" / "share" / file;
+  if (auto whole = environment("KORVEDAN_SAVE")) return utf8_path(*whole);
+  if (auto data = environment("XDG_DATA_HOME")) return utf8_path(*data) / file;
+  if (auto app_data = environment("APPDATA")) return utf8_path(*app_data) / file;
+  if (auto home = environment("HOME")) return utf8_path(*home) / ".local" / "share" / file;
   return std::nullopt;
 }
 

@@ -87,7 +87,8 @@ void install_windows_crash_handlers(CrashReporter report) {
 bool show_windows_error_box(const std::string& caption, const std::string& text) {
   const std::wstring wide_caption = utf16_from_utf8(caption);
   const std::wstring wide_text = utf16_from_utf8(text);
-  return MessageBoxW(nullptr, wide_text.c_str(), wide_caption.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL) != 0;
+  // IDOK once closed; 0 (Windows) or -1 (Wine without a display) when no box could be made.
+  return MessageBoxW(nullptr, wide_text.c_str(), wide_caption.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL) > 0;
 }
 
 }  // namespace korvedan
