@@ -26,10 +26,19 @@ void ControllerLog::open_file() {
   // Truncated once, then opened for appending: whoever else writes to the file meanwhile,
   // each of our lines still lands at its end.
   const auto create = [this](const std::filesystem::path& place) {
+#ifdef _WIN32
+    // Windows paths are UTF-16
+    std::FILE* truncated = _wfopen(place.c_str(), L"wb");
+#else
     std::FILE* truncated = std::fopen(place.c_str(), "wb");
+#endif
     if (truncated == nullptr) return false;
     std::fclose(truncated);
+#ifdef _WIN32
+    file_ = _wfopen(place.c_str(), L"ab");
+#else
     file_ = std::fopen(place.c_str(), "ab");
+#endif
     return file_ != nullptr;
   };
   if (!create_in_first_place(places_, create)) return;

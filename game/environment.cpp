@@ -1,11 +1,11 @@
-// The process environment behind EnvironmentLookup.
+// Environment variables on POSIX systems: their bytes as they are.
 #include "game/environment.hpp"
 
 #include <cstdlib>
 
 namespace korvedan {
 
-std::optional<std::string> process_environment(const char* name) {
+std::optional<std::string> environment_variable(const char* name) {
   const char* value = std::getenv(name);
   if (value == nullptr) return std::nullopt;
   return std::string(value);

@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "game/durable_file.hpp"
+#include "game/environment.hpp"
 #include "game/save_json.hpp"
 
 namespace korvedan {
@@ -172,10 +173,10 @@ void remove_stale_temporaries(const fs::path& save) {
 
 std::optional<fs::path> save_path(const EnvironmentLookup& environment) {
   const fs::path file = fs::path("korvedan") / "save.json";
-  if (auto whole = environment("KORVEDAN_SAVE")) return fs::path(*whole);
-  if (auto data = environment("XDG_DATA_HOME")) return fs::path(*data) / file;
-  if (auto app_data = environment("APPDATA")) return fs::path(*app_data) / file;
-  if (auto home = environment("HOME")) return fs::path(*home) / ".local" / "share" / file;
+  if (auto whole = environment("KORVEDAN_SAVE")) return utf8_path(*whole);
+  if (auto data = environment("XDG_DATA_HOME")) return utf8_path(*data) / file;
+  if (auto app_data = environment("APPDATA")) return utf8_path(*app_data) / file;
+  if (auto home = environment("HOME")) return utf8_path(*home) / ".local" / "share" / file;
   return std::nullopt;
 }
 

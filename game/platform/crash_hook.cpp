@@ -29,6 +29,9 @@
 #include <unistd.h>
 extern char** environ;
 #endif
+#if defined(_WIN32)
+#include "game/platform/crash_handlers_windows.hpp"
+#endif
 
 namespace korvedan {
 
@@ -44,10 +47,16 @@ enum : int { no_crash = 0, reporting = 1, reported = 2 };
 std::atomic<int> crash_state{no_crash};
 
 void show_box(const std::string& text) {
+#if defined(_WIN32)
+  if (!show_windows_error_box(std::string(crash_box_caption), text)) {
+    std::fprintf(stderr, "could not show the crash report: the message box could not be made\n");
+  }
+#else
   if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, std::string(crash_box_caption).c_str(), text.c_str(),
                                nullptr) != 0) {
     std::fprintf(stderr, "could not show the crash report: %s\n", SDL_GetError());
   }
+#endif
 }
 
 #if KV_POSIX_SIGNALS
@@ -377,6 +386,8 @@ void install_crash_hook() {
   std::set_terminate(on_terminate);
 #if KV_POSIX_SIGNALS
   install_signal_handlers();
+#elif defined(_WIN32)
+  install_windows_crash_handlers(report_crash);
 #endif
 }
 
