@@ -1,4 +1,4 @@
-// The POSIX side of replacing a file whole and of the advisory lock (a Windows file sits beside it).
+// The POSIX side of replacing a file whole and of the advisory lock (durable_file_system_windows.cpp is Windows' side).
 #include "game/durable_file.hpp"
 
 #if !defined(_WIN32)

@@ -115,19 +115,32 @@ TEST_F(WindowsSave, TheSaveGoesUnderAPPDATAEvenForAUserWithAnUmlaut) {
 TEST_F(WindowsSave, ADurableWriteReplacesTheOldFileWhole) {
   const fs::path target = folder / "save.json";
   const fs::path temporary = folder / "save.json.tmp";
-  ASSERT_FALSE(write_file_to_disk(target, "old"));
-  ASSERT_FALSE(write_file_to_disk(temporary, std::string(100000, 'n')));
-  EXPECT_FALSE(replace_file(temporary, target));
+  ASSERT_FALSE(replace_file(target, temporary, "old"));
+  EXPECT_EQ(read_bytes(target), "old");
+  ASSERT_FALSE(replace_file(target, temporary, std::string(100000, 'n')));
   EXPECT_EQ(read_bytes(target), std::string(100000, 'n'));
-  EXPECT_FALSE(fs::exists(temporary));
-  // Moving a file that is not there fails with the system's error and leaves the target.
-  const std::error_code missing = replace_file(folder / "nothing.tmp", target);
-  EXPECT_TRUE(missing);
-  EXPECT_FALSE(missing.message().empty());
-  EXPECT_EQ(read_bytes(target).size(), 100000u);
-  // A folder where the file should be cannot be written.
+  // Only the target is left: the temporary file of each write was moved into its place.
+  std::size_t files = 0;
+  for (const auto& entry : fs::directory_iterator(folder)) files += entry.path().filename() != "taken" ? 1 : 0;
+  EXPECT_EQ(files, 1u);
+  // A folder where the file should be cannot be replaced: the system's error, and no
+  // temporary file left behind.
   fs::create_directories(folder / "taken");
-  EXPECT_TRUE(write_file_to_disk(folder / "taken", "x"));
+  const std::error_code refused = replace_file(folder / "taken", temporary, "x");
+  EXPECT_TRUE(refused);
+  EXPECT_FALSE(refused.message().empty());
+  EXPECT_EQ(read_bytes(target).size(), 100000u);
+}
+
+TEST_F(WindowsSave, TheLockTellsASecondCopyApart) {
+  const fs::path lock_file = folder / "save.json.lock";
+  FileLock first(lock_file);
+  EXPECT_EQ(first.state(), FileLock::State::Held);
+  FileLock second(lock_file);
+  EXPECT_EQ(second.state(), FileLock::State::TakenByAnother);
+  first = FileLock();
+  FileLock third(lock_file);
+  EXPECT_EQ(third.state(), FileLock::State::Held);
 }
 
 }  // namespace
