@@ -50,9 +50,10 @@ int crash(char** argv) {
   korvedan::log_line("start: started");
   log_lines("  line ", std::atoi(argv[2]));
   if (std::atoi(argv[3]) != 0) {
-    std::atomic<int> logged{0};
+    // Static: the thread goes on using it while the crash is reported, after this block ends.
+    static std::atomic<int> logged{0};
     // Like the Pro Controller thread, it goes on logging while the crash is reported.
-    std::thread([&logged] {
+    std::thread([] {
       for (int i = 1; i <= 2000; ++i) {
         korvedan::log_line("  procon line " + std::to_string(i));
         logged.store(i);
