@@ -3,8 +3,8 @@
 
 #include "art/colours.hpp"
 #include "core/levels.hpp"
-#include "game/session.hpp"
-#include "game/view.hpp"
+#include "game/session/session.hpp"
+#include "game/view/view.hpp"
 
 namespace korvedan {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/fatal.hpp"
+#include "base/fatal.hpp"
 #include "core/tick.hpp"
 #include "core/tick_rules.hpp"
 

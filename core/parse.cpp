@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/fatal.hpp"
+#include "base/fatal.hpp"
 
 namespace korvedan {
 

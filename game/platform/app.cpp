@@ -8,12 +8,12 @@
 #include <iostream>
 #include <utility>
 
-#include "core/fatal.hpp"
-#include "game/controller_log.hpp"
+#include "base/fatal.hpp"
+#include "game/diag/controller_log.hpp"
 #include "game/platform/sdl_input.hpp"
 #include "game/platform/test_script.hpp"
-#include "game/save.hpp"
-#include "game/view.hpp"
+#include "game/save/save.hpp"
+#include "game/view/view.hpp"
 
 namespace korvedan {
 

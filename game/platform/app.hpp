@@ -10,12 +10,12 @@
 
 #include "art/canvas.hpp"
 #include "art/sprite_sheet.hpp"
-#include "game/input.hpp"
-#include "game/input_records.hpp"
+#include "game/session/input.hpp"
+#include "game/session/input_records.hpp"
 #include "game/platform/audio_output.hpp"
 #include "game/platform/sdl_gamepads.hpp"
 #include "game/platform/window_frame.hpp"
-#include "game/session.hpp"
+#include "game/session/session.hpp"
 
 namespace korvedan {
 

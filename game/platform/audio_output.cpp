@@ -5,7 +5,7 @@
 
 #include <iostream>
 
-#include "game/sound_dispatch.hpp"
+#include "game/session/sound_dispatch.hpp"
 #include "sound/tune.hpp"
 
 namespace korvedan {

@@ -8,12 +8,12 @@
 #include <iostream>
 #include <string>
 
-#include "core/fatal.hpp"
-#include "game/controller_log.hpp"
+#include "base/fatal.hpp"
+#include "game/diag/controller_log.hpp"
 #include "game/platform/app.hpp"
 #include "game/platform/procon_thread.hpp"
-#include "game/save.hpp"
-#include "game/shots.hpp"
+#include "game/save/save.hpp"
+#include "game/view/shots.hpp"
 
 namespace korvedan {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "game/input.hpp"
+#include "game/session/input.hpp"
 
 namespace korvedan {
 

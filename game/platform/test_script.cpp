@@ -8,8 +8,8 @@
 #include <stdexcept>
 #include <thread>
 
-#include "core/fatal.hpp"
-#include "game/key_code.hpp"
+#include "base/fatal.hpp"
+#include "game/session/key_code.hpp"
 #include "game/platform/sdl_input.hpp"
 
 namespace korvedan {

@@ -17,9 +17,9 @@
 
 #include "art/canvas.hpp"
 #include "art/sprite_sheet.hpp"
-#include "game/screen.hpp"
-#include "game/session.hpp"
-#include "game/view.hpp"
+#include "game/view/screen.hpp"
+#include "game/session/session.hpp"
+#include "game/view/view.hpp"
 
 namespace korvedan::e2e {
 
