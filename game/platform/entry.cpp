@@ -44,7 +44,7 @@ int run_program() {
   }
 
   log_start("loading the save and drawing the sprites");
-  AppParts parts{Session(load_progress()), Canvas(), SpriteSheet::build(), make_shared_pads(), nullptr,
+  AppParts parts{Game(load_progress()), Canvas(), SpriteSheet::build(), make_shared_pads(), nullptr,
                  SDL_GetPerformanceCounter()};
   start_procon_thread(parts.pro_pads);
   parts.gamepads = start_gamepads();

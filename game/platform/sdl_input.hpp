@@ -3,7 +3,7 @@
 
 #include <SDL.h>
 
-#include "game/session/input.hpp"
+#include "game/app/game.hpp"
 
 namespace korvedan {
 

@@ -46,10 +46,6 @@ bool contains(const std::vector<T>& list, T value) {
   return std::find(list.begin(), list.end(), value) != list.end();
 }
 
-bool is_name_character(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-}
-
 double distance(double dx, double dy) { return std::sqrt(dx * dx + dy * dy); }
 
 }  // namespace
@@ -83,6 +79,15 @@ PadState pad_from_gamepad(const GamepadSnapshot& pad) {
 
 bool looks_like_pro_controller(const GamepadSnapshot& pad) {
   return (pad.vendor == 0x057E && pad.product == 0x2009) || pad.name.find("Pro Controller") != std::string::npos;
+}
+
+InputState::InputState() {
+  held_keys.reserve(32);
+  pressed_keys.reserve(32);
+  for (std::vector<Dir>& stack : dir_stack) stack.reserve(4);
+  touches.reserve(10);
+  typed_text.reserve(64);
+  pads_.reserve(8);
 }
 
 void InputState::on_key(KeyCode key, bool pressed, bool repeat, std::string_view text) {
@@ -140,29 +145,30 @@ void InputState::on_focus_lost() {
   touches.clear();
 }
 
-FrameInput InputState::collect(Session& session, double scale_factor, const std::vector<PadState>& pro_pads,
-                               GamepadSource* gamepads, const std::function<void(std::string_view)>& log) {
-  take_name_text(session);
+FrameInput InputState::collect(double scale_factor, const std::vector<PadState>& pro_pads, GamepadSource* gamepads,
+                               const std::function<void(std::string_view)>& log) {
   FrameInput input;
+  take_name_text(input);
   keyboard_snapshot(input);
   touch_snapshot(input, scale_factor);
   pressed_keys.clear();
   clicked = false;
   tapped = false;
-  merge_pads(input, frame_pads(session, pro_pads, gamepads, log));
+  frame_pads(input, pro_pads, gamepads, log);
+  merge_pads(input);
   return input;
 }
 
-void InputState::take_name_text(Session& session) {
-  const std::string text = std::exchange(typed_text, {});
-  const unsigned erase = std::exchange(backspaces, 0u);
-  if (!session.name_edit) return;
-  std::string& edit = *session.name_edit;
-  for (unsigned i = 0; i < erase && !edit.empty(); ++i) edit.pop_back();
-  for (char c : text) {
-    if (!is_name_character(c) || edit.size() >= name_length) continue;
-    edit += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+// The session takes the text only while a name is typed; no name keeps more than
+// name_length characters, so later ones cannot matter.
+void InputState::take_name_text(FrameInput& input) {
+  input.backspaces = std::exchange(backspaces, 0u);
+  for (char c : typed_text) {
+    const char kept = name_character(c);
+    if (kept == 0 || input.typed_count == input.typed.size()) continue;
+    input.typed[input.typed_count++] = kept;
   }
+  typed_text.clear();  // keeps its storage
 }
 
 void InputState::keyboard_snapshot(FrameInput& input) const {
@@ -212,10 +218,10 @@ void InputState::touch_snapshot(FrameInput& input, double scale_factor) {
   last_swipe = swipe;
 }
 
-std::vector<PadState> InputState::frame_pads(Session& session, const std::vector<PadState>& pro_pads,
-                                             GamepadSource* gamepads,
-                                             const std::function<void(std::string_view)>& log) {
-  std::vector<PadState> pads = pro_pads;
+void InputState::frame_pads(FrameInput& input, const std::vector<PadState>& pro_pads, GamepadSource* gamepads,
+                            const std::function<void(std::string_view)>& log) {
+  std::vector<PadState>& pads = pads_;
+  pads.assign(pro_pads.begin(), pro_pads.end());
   if (gamepads != nullptr) {
     for (const GamepadEvent& event : gamepads->drain_events()) {
       if (gamepad_events_logged >= gamepad_events_logged_max) continue;
@@ -232,12 +238,12 @@ std::vector<PadState> InputState::frame_pads(Session& session, const std::vector
       ++taken;
     }
   }
-  session.pads_in_use = static_cast<unsigned>(std::min<std::size_t>(pads.size(), 2));
-  session.pro_pads_in_use = static_cast<unsigned>(std::min<std::size_t>(session.pads_in_use, pro_pads.size()));
-  return pads;
+  input.pads_in_use = static_cast<std::uint8_t>(std::min<std::size_t>(pads.size(), 2));
+  input.pro_pads_in_use = static_cast<std::uint8_t>(std::min<std::size_t>(input.pads_in_use, pro_pads.size()));
 }
 
-void InputState::merge_pads(FrameInput& input, const std::vector<PadState>& pads) {
+void InputState::merge_pads(FrameInput& input) {
+  const std::vector<PadState>& pads = pads_;
   for (std::size_t i = 0; i < 2; ++i) {
     const PadState now = i < pads.size() ? pads[i] : idle_pad;
     const PadState before = pad_previous[i];

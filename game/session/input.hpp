@@ -11,7 +11,6 @@
 #include "core/cave.hpp"
 #include "game/session/input_records.hpp"
 #include "game/session/key_code.hpp"
-#include "game/session/session.hpp"
 
 namespace korvedan {
 
@@ -81,6 +80,9 @@ struct InputState {
   std::array<PadState, 2> pad_previous{};
   unsigned gamepad_events_logged = 0;
 
+  // Room for every key and finger a player might hold, so that no frame reaches for the heap.
+  InputState();
+
   // A physical key went down or up; `text` is what it typed, if the window library says so
   // with the key event itself.
   void on_key(KeyCode key, bool pressed, bool repeat, std::string_view text = {});
@@ -93,19 +95,21 @@ struct InputState {
   // Keys released behind our back are forgotten; this frame's presses still count.
   void on_focus_lost();
 
-  // The frame's input. Also edits the session's name entry and sets its pad counts.
+  // The frame's input, with the text typed for the name entry and the pad counts.
   // `pro_pads` is this frame's copy of the Pro Controller list; `gamepads` is null when the
   // gamepad library did not start; `log` writes one controller-log line.
-  FrameInput collect(Session& session, double scale_factor, const std::vector<PadState>& pro_pads,
-                     GamepadSource* gamepads, const std::function<void(std::string_view)>& log);
+  FrameInput collect(double scale_factor, const std::vector<PadState>& pro_pads, GamepadSource* gamepads,
+                     const std::function<void(std::string_view)>& log);
 
  private:
-  void take_name_text(Session& session);
+  void take_name_text(FrameInput& input);
   void keyboard_snapshot(FrameInput& input) const;
   void touch_snapshot(FrameInput& input, double scale_factor);
-  std::vector<PadState> frame_pads(Session& session, const std::vector<PadState>& pro_pads, GamepadSource* gamepads,
-                                   const std::function<void(std::string_view)>& log);
-  void merge_pads(FrameInput& input, const std::vector<PadState>& pads);
+  void frame_pads(FrameInput& input, const std::vector<PadState>& pro_pads, GamepadSource* gamepads,
+                  const std::function<void(std::string_view)>& log);
+  void merge_pads(FrameInput& input);
+
+  std::vector<PadState> pads_;  // this frame's pads, the storage kept from frame to frame
 };
 
 }  // namespace korvedan

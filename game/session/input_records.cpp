@@ -44,6 +44,11 @@ std::vector<PadState> SharedPadList::copy() const {
   return pads_;
 }
 
+void SharedPadList::copy_into(std::vector<PadState>& pads) const {
+  std::lock_guard guard(lock_);
+  pads.assign(pads_.begin(), pads_.end());
+}
+
 void SharedPadList::replace(std::vector<PadState> pads) {
   std::vector<PadState> old;
   {

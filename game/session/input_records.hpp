@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <ostream>
@@ -25,6 +27,16 @@ struct PadState {
 
 inline constexpr PadState idle_pad{};
 
+// A player's name holds at most this many characters.
+inline constexpr std::size_t name_length = 10;
+
+// A character as a name keeps it: letters in upper case and digits; anything else is 0.
+constexpr char name_character(char c) {
+  if (c >= 'a' && c <= 'z') return static_cast<char>(c - 'a' + 'A');
+  if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return c;
+  return 0;
+}
+
 // "PadState { dir: Some(Up), face: true, start: false, select: false, drop: false }", as the
 // controller log writes it.
 std::string to_string(const PadState& pad);
@@ -44,6 +56,14 @@ struct FrameInput {
   bool players_key = false;
   bool name_key = false;
   bool open_all_key = false;
+  // For the name entry: the frame's Backspace presses, then the letters and digits it typed
+  // (upper case, in order; a name never takes more than name_length of them).
+  unsigned backspaces = 0;
+  std::array<char, name_length> typed{};
+  std::uint8_t typed_count = 0;
+  // The pads steering this frame (at most two), and how many of them are Pro Controllers.
+  std::uint8_t pads_in_use = 0;
+  std::uint8_t pro_pads_in_use = 0;
 
   bool operator==(const FrameInput&) const = default;
 };
@@ -53,6 +73,8 @@ struct FrameInput {
 class SharedPadList {
  public:
   std::vector<PadState> copy() const;
+  // The same into `pads`, reusing its storage.
+  void copy_into(std::vector<PadState>& pads) const;
   void replace(std::vector<PadState> pads);
 
  private:

@@ -56,58 +56,67 @@ std::string filter_name(std::string_view typed) {
   std::string name;
   for (char c : typed) {
     if (name.size() == name_length) break;
-    if (c >= 'a' && c <= 'z') name += static_cast<char>(c - 'a' + 'A');
-    else if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) name += c;
+    if (const char kept = name_character(c)) name += kept;
   }
   return name;
 }
 
-Session::Session(Progress start)
-    : progress(std::move(start)),
-      cave_index(offered_cave(progress)) {
-  cave = build_cave(cave_index, progress);
-  camera = camera_target();
+Session::Session(Progress start) {
+  state_.progress = std::move(start);
+  state_.cave_index = offered_cave(state_.progress);
+  state_.frame_events.reserve(cave_event_count);  // each code at most once a frame
+  tick_events_.reserve(4 * cave_event_count);     // grows further only in a crowded cave
+  state_.cave = build_cave(state_.cave_index, state_.progress);
+  state_.camera = camera_target();
 }
 
 void Session::start_cave(std::size_t index) {
-  cave = build_cave(index, progress);
-  cave_index = index;
-  playing = true;
-  paused = false;
-  tick_clock = 0;
-  latched_fire = {0, 0};
-  latched_dir = {Dir::None, Dir::None};
-  time_up = false;
-  end_clock = 0;
-  camera = camera_target();  // no sliding in from the old cave
+  state_.cave = build_cave(index, state_.progress);
+  state_.cave_index = index;
+  state_.playing = true;
+  state_.paused = false;
+  state_.tick_clock = 0;
+  state_.latched_fire = {0, 0};
+  state_.latched_dir = {Dir::None, Dir::None};
+  state_.time_up = false;
+  state_.end_clock = 0;
+  state_.camera = camera_target();  // no sliding in from the old cave
 }
 
 void Session::update(const FrameInput& input, float dt) {
-  screen_clock += dt;
-  frame_events.clear();
-  if (name_edit) {
+  state_.pads_in_use = input.pads_in_use;
+  state_.pro_pads_in_use = input.pro_pads_in_use;
+  state_.screen_clock += dt;
+  state_.frame_events.clear();
+  if (state_.name_edit) {
+    edit_name(*state_.name_edit, input);
     enter_name(input);
     return;
   }
   if (input.music) {
-    progress.music_off = !progress.music_off;
-    save_needed = true;
+    state_.progress.music_off = !state_.progress.music_off;
+    state_.save_needed = true;
   }
-  if (!playing) {
+  if (!state_.playing) {
     title_actions(input, dt);
   } else {
     play(input, dt);
   }
 }
 
+void edit_name(std::string& edit, const FrameInput& input) {
+  for (unsigned i = 0; i < input.backspaces && !edit.empty(); ++i) edit.pop_back();
+  for (std::size_t i = 0; i < input.typed_count && edit.size() < name_length; ++i) edit += input.typed[i];
+}
+
 void Session::enter_name(const FrameInput& input) {
   if (input.confirm) {
-    const std::string typed = std::move(*name_edit);
-    name_edit.reset();
-    progress.name = filter_name(typed);
-    save_needed = true;
+    const std::string typed = std::move(*state_.name_edit);
+    state_.name_edit.reset();
+    state_.progress.name = filter_name(typed);
+    state_.save_needed = true;
   } else if (input.back) {
-    name_edit.reset();
+    state_.name_edit.reset();
   }
 }
 
@@ -115,18 +124,18 @@ void Session::title_actions(const FrameInput& input, float dt) {
   const Dir held = input.held_dir[0] != Dir::None ? input.held_dir[0] : input.held_dir[1];
   Dir repeat_step = Dir::None;
   if (held == Dir::Right || held == Dir::Left) {
-    repeat_clock += dt;
-    if (repeat_clock > title_repeat_delay) {
-      repeat_clock -= title_repeat_step;
+    state_.repeat_clock += dt;
+    if (state_.repeat_clock > title_repeat_delay) {
+      state_.repeat_clock -= title_repeat_step;
       repeat_step = held;
     }
   } else {
-    repeat_clock = 0;
+    state_.repeat_clock = 0;
   }
 
   if (input.open_all_key) {
-    progress.all_open = !progress.all_open;
-    save_needed = true;
+    state_.progress.all_open = !state_.progress.all_open;
+    state_.save_needed = true;
   }
 
   const Dir menu = input.pressed_dir[0] != Dir::None   ? input.pressed_dir[0]
@@ -134,92 +143,92 @@ void Session::title_actions(const FrameInput& input, float dt) {
                                                        : repeat_step;
   switch (menu) {
     case Dir::Up:
-      progress.two_players = !progress.two_players;
-      save_needed = true;
+      state_.progress.two_players = !state_.progress.two_players;
+      state_.save_needed = true;
       break;
     case Dir::Down:
-      progress.difficulty = next_difficulty(progress.difficulty);
-      save_needed = true;
+      state_.progress.difficulty = next_difficulty(state_.progress.difficulty);
+      state_.save_needed = true;
       break;
     case Dir::Left:  // browsing passes locked caves too
-      if (cave_index > 0) --cave_index;
+      if (state_.cave_index > 0) --state_.cave_index;
       break;
     case Dir::Right:
-      if (cave_index + 1 < level_count) ++cave_index;
+      if (state_.cave_index + 1 < level_count) ++state_.cave_index;
       break;
     case Dir::None:
       break;
   }
 
   if (input.players_key) {
-    progress.switch_profile();
-    cave_index = offered_cave(progress);
-    save_needed = true;
+    state_.progress.switch_profile();
+    state_.cave_index = offered_cave(state_.progress);
+    state_.save_needed = true;
   }
 
   if (input.name_key) {
-    name_edit = std::string();  // the old name stays until the new one is committed
+    state_.name_edit = std::string();  // the old name stays until the new one is committed
     return;
   }
-  if (input.confirm && progress.is_open(cave_index)) start_cave(cave_index);
-  if (input.back) quit_requested = true;
+  if (input.confirm && state_.progress.is_open(state_.cave_index)) start_cave(state_.cave_index);
+  if (input.back) state_.quit_requested = true;
 }
 
 void Session::play(const FrameInput& input, float dt) {
   if (input.back) {
-    playing = false;  // the cave stays as it is behind the title
+    state_.playing = false;  // the cave stays as it is behind the title
     return;
   }
   if (input.restart) {
-    start_cave(cave_index);
+    start_cave(state_.cave_index);
     return;
   }
-  if (input.pause && cave.outcome == CaveOutcome::Running) paused = !paused;
-  if (paused) return;
+  if (input.pause && state_.cave.outcome == CaveOutcome::Running) state_.paused = !state_.paused;
+  if (state_.paused) return;
 
   // A tap between two ticks is kept for the next one.
   for (std::size_t p = 0; p < 2; ++p) {
-    if (input.pressed_dir[p] != Dir::None) latched_dir[p] = input.pressed_dir[p];
-    latched_fire[p] |= input.fire_pressed[p] ? 1 : 0;
+    if (input.pressed_dir[p] != Dir::None) state_.latched_dir[p] = input.pressed_dir[p];
+    state_.latched_fire[p] |= input.fire_pressed[p] ? 1 : 0;
   }
 
-  if (cave.outcome != CaveOutcome::Running) {
-    end_clock += dt;
-    if (end_clock > end_input_delay && input.confirm) {
-      if (cave.outcome == CaveOutcome::Won) {
-        if (cave_index + 1 < level_count) {
-          start_cave(cave_index + 1);
+  if (state_.cave.outcome != CaveOutcome::Running) {
+    state_.end_clock += dt;
+    if (state_.end_clock > end_input_delay && input.confirm) {
+      if (state_.cave.outcome == CaveOutcome::Won) {
+        if (state_.cave_index + 1 < level_count) {
+          start_cave(state_.cave_index + 1);
         } else {
-          playing = false;  // every cave done
+          state_.playing = false;  // every cave done
         }
       } else {
-        start_cave(cave_index);
+        start_cave(state_.cave_index);
       }
       return;
     }
   }
   // A lost cave goes on moving under the end screen; a won one stands still.
-  if (cave.outcome != CaveOutcome::Won) run_ticks(input, dt);
+  if (state_.cave.outcome != CaveOutcome::Won) run_ticks(input, dt);
 
   const PixelPoint target = camera_target();
   const float k = std::min(dt * camera_follow_rate, 1.0f);
-  camera.x += (target.x - camera.x) * k;
-  camera.y += (target.y - camera.y) * k;
+  state_.camera.x += (target.x - state_.camera.x) * k;
+  state_.camera.y += (target.y - state_.camera.y) * k;
 }
 
 void Session::run_ticks(const FrameInput& input, float dt) {
-  tick_clock += dt;
-  while (tick_clock >= tick_period && cave.outcome != CaveOutcome::Won) {
-    tick_clock -= tick_period;
-    const std::array<Dir, 2> dirs = std::exchange(latched_dir, {Dir::None, Dir::None});
-    const std::array<std::uint8_t, 2> fires = std::exchange(latched_fire, {0, 0});
+  state_.tick_clock += dt;
+  while (state_.tick_clock >= tick_period && state_.cave.outcome != CaveOutcome::Won) {
+    state_.tick_clock -= tick_period;
+    const std::array<Dir, 2> dirs = std::exchange(state_.latched_dir, {Dir::None, Dir::None});
+    const std::array<std::uint8_t, 2> fires = std::exchange(state_.latched_fire, {0, 0});
     std::array<TickInput, 2> players;
     for (std::size_t p = 0; p < 2; ++p) {
       players[p].grab = input.grab_held[p] ? 1 : 0;
       players[p].fire = fires[p];
       players[p].dir = dirs[p] != Dir::None ? dirs[p] : input.held_dir[p];
     }
-    if (progress.two_players) {
+    if (state_.progress.two_players) {
       session_tick(players[0], players[1]);
     } else {
       // Alone, both key sets and pads steer the one digger; player 1's direction comes first.
@@ -234,8 +243,8 @@ void Session::run_ticks(const FrameInput& input, float dt) {
 
 void Session::session_tick(TickInput player1, TickInput player2) {
   // Creatures are heard only where the player can see them.
-  const std::int32_t x0 = cell_of(camera.x);
-  const std::int32_t y0 = cell_of(camera.y);
+  const std::int32_t x0 = cell_of(state_.camera.x);
+  const std::int32_t y0 = cell_of(state_.camera.y);
   bool crawler_seen = false, wisp_seen = false, ooze_seen = false;
   for (std::int64_t y = y0; y <= std::int64_t{y0} + 11; ++y) {
     for (std::int64_t x = x0; x <= std::int64_t{x0} + 20; ++x) {
@@ -244,33 +253,34 @@ void Session::session_tick(TickInput player1, TickInput player2) {
         continue;  // beyond any cave: steel
       }
       const CellKind kind =
-          cell_at(cave, static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)).kind;
+          cell_at(state_.cave, static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)).kind;
       crawler_seen |= is_crawler(kind);
       wisp_seen |= kind == CellKind::Wisp;
       ooze_seen |= kind == CellKind::Ooze || kind == CellKind::Drop;
     }
   }
 
-  const EventList events = tick(cave, player1, player2);
-  for (const CaveEvent event : events) {
+  tick_events_.clear();
+  tick(state_.cave, player1, player2, tick_events_);
+  for (const CaveEvent event : tick_events_) {
     if ((event == CaveEvent::CreatureStep && !crawler_seen) ||
         (event == CaveEvent::WispStep && !wisp_seen) ||
         (event == CaveEvent::DropGone && !ooze_seen)) {
       continue;
     }
-    if (std::find(frame_events.begin(), frame_events.end(), event) == frame_events.end()) {
-      frame_events.push_back(event);
+    if (std::find(state_.frame_events.begin(), state_.frame_events.end(), event) == state_.frame_events.end()) {
+      state_.frame_events.push_back(event);
     }
     switch (event) {
       case CaveEvent::Won:
-        if (progress.record_win(cave_index, cave.score)) save_needed = true;
-        end_clock = 0;
+        if (state_.progress.record_win(state_.cave_index, state_.cave.score)) state_.save_needed = true;
+        state_.end_clock = 0;
         break;
       case CaveEvent::Lost:
-        end_clock = 0;
+        state_.end_clock = 0;
         break;
       case CaveEvent::TimeUp:
-        time_up = true;
+        state_.time_up = true;
         break;
       default:
         break;
@@ -279,21 +289,21 @@ void Session::session_tick(TickInput player1, TickInput player2) {
 }
 
 PixelPoint Session::camera_target() const {
-  const bool any_inside = std::any_of(cave.diggers.begin(), cave.diggers.end(), [](const DiggerState& d) {
+  const bool any_inside = std::any_of(state_.cave.diggers.begin(), state_.cave.diggers.end(), [](const DiggerState& d) {
     return d.status == DiggerStatus::InCave;
   });
   // Between two ticks a digger that just stepped is shown part of the way from its old cell.
   const float slide =
-      (1.0f - std::clamp(tick_clock / tick_period, 0.0f, 1.0f)) * static_cast<float>(cell_pixels);
+      (1.0f - std::clamp(state_.tick_clock / tick_period, 0.0f, 1.0f)) * static_cast<float>(cell_pixels);
   float sum_x = 0, sum_y = 0;
   int followed = 0;
-  for (const DiggerState& digger : cave.diggers) {
+  for (const DiggerState& digger : state_.cave.diggers) {
     const bool inside = digger.status == DiggerStatus::InCave;
     if (any_inside && !inside) continue;
     float x = static_cast<float>(digger.x * cell_pixels);
     float y = static_cast<float>(digger.y * cell_pixels);
-    if (inside && cave.outcome != CaveOutcome::Won) {
-      const auto step = static_cast<Dir>(last_move_at(cave, digger.x, digger.y));
+    if (inside && state_.cave.outcome != CaveOutcome::Won) {
+      const auto step = static_cast<Dir>(last_move_at(state_.cave, digger.x, digger.y));
       if (step != Dir::None) {
         x -= static_cast<float>(dir_dx(step)) * slide;
         y -= static_cast<float>(dir_dy(step)) * slide;
@@ -305,7 +315,7 @@ PixelPoint Session::camera_target() const {
   }
   const float ax = followed > 0 ? sum_x / static_cast<float>(followed) : 0.0f;
   const float ay = followed > 0 ? sum_y / static_cast<float>(followed) : 0.0f;
-  return {camera_axis(cave.width, view_width, ax), camera_axis(cave.height, view_height, ay)};
+  return {camera_axis(state_.cave.width, view_width, ax), camera_axis(state_.cave.height, view_height, ay)};
 }
 
 }  // namespace korvedan

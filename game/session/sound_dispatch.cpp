@@ -27,12 +27,19 @@ std::optional<SoundEffect> effect_for_event(CaveEvent event) {
   return effect_table[code];
 }
 
-void dispatch_sound(bool music_off, std::span<const CaveEvent> events, std::atomic<std::uint8_t>& music_on,
-                    EffectChannel& effects) {
-  music_on.store(music_off ? 0 : 1, std::memory_order_relaxed);
+FrameEffects effects_for_events(std::span<const CaveEvent> events) {
+  FrameEffects out;
   for (CaveEvent event : events) {
-    if (std::optional<SoundEffect> effect = effect_for_event(event)) effects.send(*effect);
+    if (out.count == out.list.size()) break;
+    if (std::optional<SoundEffect> effect = effect_for_event(event)) out.list[out.count++] = *effect;
   }
+  return out;
+}
+
+void dispatch_sound(bool music_on, std::span<const SoundEffect> frame_effects, std::atomic<std::uint8_t>& music_flag,
+                    EffectChannel& effects) {
+  music_flag.store(music_on ? 1 : 0, std::memory_order_relaxed);
+  for (SoundEffect effect : frame_effects) effects.send(effect);
 }
 
 }  // namespace korvedan

@@ -1,7 +1,10 @@
 // What the game tells the synthesiser each frame: the music flag and the effects of the frame's events.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -16,9 +19,23 @@ namespace korvedan {
 // the explosions that come with them sound).
 std::optional<SoundEffect> effect_for_event(CaveEvent event);
 
-// After the session's ticks of a frame: the music flag as the music_off setting says, then one
-// effect per event in the frame's order.
-void dispatch_sound(bool music_off, std::span<const CaveEvent> events, std::atomic<std::uint8_t>& music_on,
+// A frame's effects in order. A frame holds each event code at most once, so the list has a
+// fixed room and a frame allocates nothing for it.
+struct FrameEffects {
+  std::array<SoundEffect, cave_event_count> list{};
+  std::size_t count = 0;
+
+  std::span<const SoundEffect> view() const { return {list.data(), count}; }
+  bool operator==(const FrameEffects& other) const {
+    return std::equal(view().begin(), view().end(), other.view().begin(), other.view().end());
+  }
+};
+
+// One effect per sounding event, in the events' order (beyond the list's room nothing more).
+FrameEffects effects_for_events(std::span<const CaveEvent> events);
+
+// After a frame: the music flag, then the frame's effects in order.
+void dispatch_sound(bool music_on, std::span<const SoundEffect> frame_effects, std::atomic<std::uint8_t>& music_flag,
                     EffectChannel& effects);
 
 }  // namespace korvedan

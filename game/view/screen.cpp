@@ -49,7 +49,10 @@ void present_frame(const Canvas& canvas, std::span<std::uint32_t> destination, s
   std::fill_n(out, std::size_t{layout.top} * stride, 0u);
   std::fill(out + std::size_t{layout.top + layout.height} * stride, out + area, 0u);
 
-  std::vector<std::uint32_t> source_column(layout.width);
+  // Which canvas column each picture column shows; kept between frames, so a frame of the
+  // same size allocates nothing.
+  thread_local std::vector<std::uint32_t> source_column;
+  source_column.resize(layout.width);
   for (std::uint32_t i = 0; i < layout.width; ++i) {
     source_column[i] = static_cast<std::uint32_t>(
         std::min<std::uint64_t>(std::uint64_t{i} * Canvas::width / layout.width, Canvas::width - 1));

@@ -52,7 +52,7 @@ void steps(Session& s, int count, TickInput player1, TickInput player2 = idle) {
 // Starts cave n and lets the bot play it: at most `limit` of its moves, all of them if negative.
 void bot_plays(Session& s, std::size_t cave, int limit) {
   s.start_cave(cave);
-  const Solution solution = find_solution(s.cave);
+  const Solution solution = find_solution(s.cave());
   if (!solution.won) fatal("every level can be solved");
   int done = 0;
   for (TickInput move : solution.inputs) {
@@ -73,14 +73,14 @@ std::vector<Scene> scenes() {
       {"01-start", [](Session& s) { s.start_cave(0); }},
       {"02-digging", [](Session& s) { bot_plays(s, 0, 30); }},
       {"03-won", [](Session& s) { bot_plays(s, 0, -1); }},
-      {"04-title-after", [](Session& s) { s.playing = false; }},
+      {"04-title-after", [](Session& s) { s.stage().playing = false; }},
       {"05-rockslide", [](Session& s) { bot_plays(s, 1, 45); }},
       {"06-time-up",
        [](Session& s) {
          s.start_cave(2);
-         s.cave.time_left = 1;
+         s.stage().cave.time_left = 1;
          steps(s, 1, idle);
-         s.end_clock = 1.0f;
+         s.stage().end_clock = 1.0f;
        }},
       {"07-mites",
        [](Session& s) {
@@ -94,12 +94,12 @@ std::vector<Scene> scenes() {
          steps(s, 8, moving(Dir::Right));
        }},
       {"09-deep", [](Session& s) { s.start_cave(118); }},
-      {"10-paused", [](Session& s) { s.paused = true; }},
+      {"10-paused", [](Session& s) { s.stage().paused = true; }},
       {"11-two-title",
        [](Session& s) {
-         s.progress.two_players = true;
-         s.playing = false;
-         s.paused = false;
+         s.stage().progress.two_players = true;
+         s.stage().playing = false;
+         s.stage().paused = false;
        }},
       {"12-two-start", [](Session& s) { s.start_cave(0); }},
       {"17-keys", [](Session& s) { s.start_cave(16); }},
@@ -113,17 +113,17 @@ std::vector<Scene> scenes() {
       {"21-bombs",
        [](Session& s) {
          s.start_cave(21);
-         s.cave.dynamite = 2;
-         s.cave.keys = 0b101;  // red and yellow
+         s.stage().cave.dynamite = 2;
+         s.stage().cave.keys = 0b101;  // red and yellow
        }},
       {"22-naming",
        [](Session& s) {
-         s.playing = false;
-         s.name_edit = "TILDO";
+         s.stage().playing = false;
+         s.stage().name_edit = "TILDO";
        }},
       {"23-made-early",
        [](Session& s) {
-         s.name_edit.reset();
+         s.stage().name_edit.reset();
          s.start_cave(29);
        }},
       {"24-made-middle", [](Session& s) { s.start_cave(59); }},
@@ -133,14 +133,14 @@ std::vector<Scene> scenes() {
       {"28-district", [](Session& s) { s.start_cave(113); }},
       {"14-shafts",
        [](Session& s) {
-         s.progress.two_players = false;
+         s.stage().progress.two_players = false;
          s.start_cave(10);
        }},
       {"15-maze", [](Session& s) { s.start_cave(11); }},
       {"16-rockfall", [](Session& s) { s.start_cave(12); }},
       {"13-two-far",
        [](Session& s) {
-         s.progress.two_players = true;
+         s.stage().progress.two_players = true;
          s.start_cave(5);
          steps(s, 30, idle, moving(Dir::Right));
        }},
@@ -158,7 +158,7 @@ void run_tour(const std::filesystem::path& folder, std::ostream& out) {
 
   for (const Scene& scene : scenes()) {
     scene.act(session);
-    session.camera = session.camera_target();
+    session.stage().camera = session.camera_target();
     draw_view(canvas, session, sprites);
     present_frame(canvas, frame, shot_width, shot_height);
     const std::filesystem::path path = folder / (std::string(scene.stem) + ".png");

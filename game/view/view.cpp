@@ -11,15 +11,10 @@
 #include "art/font.hpp"
 #include "core/levels.hpp"
 #include "game/view/cell_sprites.hpp"
+#include "game/view/text_line.hpp"
 #include "game/view/view_boxes.hpp"
 
 namespace korvedan {
-
-std::string padded(std::uint64_t number, int digits) {
-  std::string text = std::to_string(number);
-  if (static_cast<int>(text.size()) < digits) text.insert(0, static_cast<std::size_t>(digits) - text.size(), '0');
-  return text;
-}
 
 void draw_text_right(Canvas& canvas, std::int32_t right, std::int32_t y, std::string_view text, Rgb colour) {
   draw_text(canvas, right - static_cast<std::int32_t>(text_width(text)) - 4, y, text, colour, 1);
@@ -31,7 +26,7 @@ std::uint32_t best_of(const Progress& progress, std::size_t cave_index) {
   return cave_index < progress.best.size() ? progress.best[cave_index] : 0;
 }
 
-bool locked(const Session& s) { return s.progress.solved < s.cave_index && !s.progress.all_open; }
+bool locked(const Session& s) { return s.progress().solved < s.cave_index() && !s.progress().all_open; }
 
 std::string_view difficulty_name(Difficulty d) {
   switch (d) {
@@ -50,15 +45,15 @@ std::int32_t saturating_round(float value) {
   return static_cast<std::int32_t>(r);
 }
 
-std::string pad_note(const Session& s) {
-  if (s.pro_pads_in_use == s.pads_in_use) return std::to_string(s.pads_in_use) + " PRO CONTROLLER";
-  if (s.pads_in_use == 1) return "1 GAMEPAD";
-  return std::to_string(s.pads_in_use) + " GAMEPADS";
+TextLine pad_note(const Session& s) {
+  if (s.pro_pads_in_use() == s.pads_in_use()) return TextLine() << s.pads_in_use() << " PRO CONTROLLER";
+  if (s.pads_in_use() == 1) return TextLine("1 GAMEPAD");
+  return TextLine() << s.pads_in_use() << " GAMEPADS";
 }
 
 void draw_title(Canvas& canvas, const Session& s, const SpriteSheet& sprites) {
-  const float h = s.screen_clock;
-  const Progress& p = s.progress;
+  const float h = s.screen_clock();
+  const Progress& p = s.progress();
   for (std::int32_t y = 0; y <= 192; y += 16) {
     for (std::int32_t x = 0; x <= 304; x += 16) canvas.blit(sprites.sprite({SpriteKind::Dirt}), x, y);
   }
@@ -68,7 +63,7 @@ void draw_title(Canvas& canvas, const Session& s, const SpriteSheet& sprites) {
   }
   canvas.shade_rows(0, 200, 96);
   draw_text_centred(canvas, 22, "KORVEDAN", colours::gold, 3);
-  draw_text(canvas, 6, 5, "BUILD " + std::string(build_label), colours::lavender, 1);
+  draw_text(canvas, 6, 5, TextLine("BUILD ") << build_label, colours::lavender, 1);
   draw_text_centred(canvas, 50, "GRABEN. SAMMELN. NICHTS AUF DEN KOPF KRIEGEN.", colours::lavender, 1);
 
   // A parade of the cave's folk on a strip of floor.
@@ -88,46 +83,52 @@ void draw_title(Canvas& canvas, const Session& s, const SpriteSheet& sprites) {
     x += 28;
   }
 
-  if (s.name_edit) {
+  if (s.name_edit()) {
     const char* cursor = animation_step(3, h) % 2 == 0 ? "<" : " ";
-    draw_text_centred(canvas, 86, "NAME: " + *s.name_edit + cursor, colours::gold, 1);
+    draw_text_centred(canvas, 86, TextLine("NAME: ") << *s.name_edit() << cursor, colours::gold, 1);
   } else {
-    const std::string who = p.name.empty() ? "SPIELER " + std::to_string(p.slot + 1) : p.name;
+    TextLine who;
+    if (p.name.empty()) {
+      who << "SPIELER " << std::uint64_t{p.slot} + 1;
+    } else {
+      who << p.name;
+    }
     const std::uint64_t points = std::accumulate(p.best.begin(), p.best.end(), std::uint64_t{0});
     draw_text_centred(canvas, 86,
-                      who + " - " + std::to_string(std::min<std::uint64_t>(p.solved, level_count)) +
-                          " GESCHAFFT - " + std::to_string(points) + " PUNKTE",
+                      who << " - " << std::min<std::uint64_t>(p.solved, level_count) << " GESCHAFFT - " << points
+                          << " PUNKTE",
                       colours::text_white, 1);
   }
   draw_text_centred(canvas, 98,
-                    std::string(s.cave_index == 0 ? " " : "<") + " SCHACHT " + std::to_string(s.cave_index + 1) +
-                        " VON " + std::to_string(level_count) + " " + (s.cave_index + 1 == level_count ? " " : ">"),
+                    TextLine(s.cave_index() == 0 ? " " : "<")
+                        << " SCHACHT " << s.cave_index() + 1 << " VON " << level_count << " "
+                        << (s.cave_index() + 1 == level_count ? " " : ">"),
                     colours::text_white, 1);
-  const LevelEntry& level = level_entry(s.cave_index);
+  const LevelEntry& level = level_entry(s.cave_index());
   const bool is_locked = locked(s);
   draw_text_centred(canvas, 109, level.name, is_locked ? colours::lavender : colours::teal, 2);
   constexpr std::string_view typing_help = "TIPPEN, DANN EINGABE. ESC: ABBRUCH";
   if (is_locked) {
     draw_text_centred(canvas, 127, "NOCH VERSCHLOSSEN", colours::alarm_red, 1);
-    if (s.name_edit) draw_text_centred(canvas, 139, typing_help, colours::gold, 1);
+    if (s.name_edit()) draw_text_centred(canvas, 139, typing_help, colours::gold, 1);
   } else {
-    const std::uint32_t best = best_of(p, s.cave_index);
+    const std::uint32_t best = best_of(p, s.cave_index());
     draw_text_centred(canvas, 127,
-                      best != 0 ? "BESTWERT " + std::to_string(best)
-                                : std::to_string(level.crystals_needed) + " KRISTALLE BIS ZUR LUKE",
+                      best != 0 ? TextLine("BESTWERT ") << best
+                                : TextLine() << level.crystals_needed << " KRISTALLE BIS ZUR LUKE",
                       colours::text_white, 1);
-    if (s.name_edit) {
+    if (s.name_edit()) {
       draw_text_centred(canvas, 139, typing_help, colours::gold, 1);
     } else if (animation_step(2.5f, h) % 2 == 0) {
       draw_text_centred(canvas, 139, "LEERTASTE ODER TIPPEN: LOS!", colours::gold, 1);
     }
   }
-  const std::string players_line = "HOCH: " + std::to_string(p.two_players ? 2 : 1) + " SPIELER   RUNTER: " +
-                                   std::string(difficulty_name(p.difficulty));
+  TextLine players_line;
+  players_line << "HOCH: " << (p.two_players ? 2u : 1u) << " SPIELER   RUNTER: " << difficulty_name(p.difficulty);
   draw_text_centred(canvas, 151, players_line, colours::text_white, 1);
   const auto w = static_cast<std::int32_t>(text_width(players_line));
-  if (s.pads_in_use != 0) {
-    const std::string note = pad_note(s);
+  if (s.pads_in_use() != 0) {
+    const TextLine note = pad_note(s);
     draw_text(canvas, 314 - static_cast<std::int32_t>(text_width(note)), 5, note, colours::text_white, 1);
   }
   if (p.two_players) {
@@ -139,10 +140,10 @@ void draw_title(Canvas& canvas, const Session& s, const SpriteSheet& sprites) {
                                   : "PFEILE: LAUFEN  UMSCHALT: GREIFEN  LEER: DYNAMIT",
                     colours::lavender, 1);
   draw_text_centred(canvas, 172,
-                    std::string("R: NEU   P: PAUSE   M: MUSIK ") + (p.music_off ? "AUS" : "AN") + "   ESC: ZURUECK",
+                    TextLine("R: NEU   P: PAUSE   M: MUSIK ") << (p.music_off ? "AUS" : "AN") << "   ESC: ZURUECK",
                     colours::lavender, 1);
   draw_text_centred(canvas, 182,
-                    std::string("TAB: SPIELER   N: NAME   ") + (p.all_open ? "F9: WIEDER SPERREN" : "F9: ALLE OEFFNEN"),
+                    TextLine("TAB: SPIELER   N: NAME   ") << (p.all_open ? "F9: WIEDER SPERREN" : "F9: ALLE OEFFNEN"),
                     colours::lavender, 1);
 }
 
@@ -152,13 +153,13 @@ bool is_creature(SpriteKind kind) {
 }
 
 void draw_cells(Canvas& canvas, const Session& s, const SpriteSheet& sprites) {
-  const Cave& cave = s.cave;
-  const float h = s.screen_clock;
-  const std::int32_t ix = saturating_round(s.camera.x), iy = saturating_round(s.camera.y);
+  const Cave& cave = s.cave();
+  const float h = s.screen_clock();
+  const std::int32_t ix = saturating_round(s.camera().x), iy = saturating_round(s.camera().y);
   const std::int32_t col0 = ix >> 4, row0 = iy >> 4;
   // How far moving things still are from their new cells: they slide in over one tick,
   // creatures over their whole period.
-  const float f = cave.outcome == CaveOutcome::Won ? 1.0f : std::clamp(s.tick_clock / tick_period, 0.0f, 1.0f);
+  const float f = cave.outcome == CaveOutcome::Won ? 1.0f : std::clamp(s.tick_clock() / tick_period, 0.0f, 1.0f);
   const std::uint32_t period = cave.creature_period == 0 ? 1 : cave.creature_period;
   const std::int32_t o = saturating_round((1.0f - f) * 16.0f);
   const std::int32_t oc = saturating_round(
@@ -195,18 +196,18 @@ void draw_cells(Canvas& canvas, const Session& s, const SpriteSheet& sprites) {
 }
 
 void draw_status_bar(Canvas& canvas, const Session& s, const SpriteSheet& sprites) {
-  const Cave& cave = s.cave;
-  const float h = s.screen_clock;
+  const Cave& cave = s.cave();
+  const float h = s.screen_clock();
   canvas.fill_rect(0, 0, 320, 24, colours::hud_background);
   canvas.fill_rect(0, 23, 320, 1, colours::hud_rule);
-  draw_text(canvas, 4, 3, std::to_string(s.cave_index + 1) + " " + std::string(level_entry(s.cave_index).name),
+  draw_text(canvas, 4, 3, TextLine() << s.cave_index() + 1 << " " << level_entry(s.cave_index()).name,
             colours::text_white, 1);
-  draw_text_right(canvas, 320, 3, "PUNKTE " + padded(cave.score, 5), colours::text_white);
+  draw_text_right(canvas, 320, 3, TextLine("PUNKTE ").padded(cave.score, 5), colours::text_white);
   canvas.blit(sprites.sprite({SpriteKind::Crystal, 4}), 0, 7);
   canvas.fill_rect(0, 23, 16, 1, colours::hud_rule);
 
   const bool open = hatch_open(cave);
-  draw_text(canvas, 18, 13, padded(cave.crystals, 2) + "/" + padded(cave.crystals_needed, 2),
+  draw_text(canvas, 18, 13, TextLine().padded(cave.crystals, 2) << "/" << TextLine().padded(cave.crystals_needed, 2),
             open ? colours::gold : colours::teal, 1);
   if (open && cave.outcome == CaveOutcome::Running && animation_step(3, h) % 2 == 0) {
     draw_text(canvas, 54, 13, "LUKE OFFEN!", colours::gold, 1);
@@ -214,9 +215,9 @@ void draw_status_bar(Canvas& canvas, const Session& s, const SpriteSheet& sprite
   if (cave.lamp_broken) {
     draw_text(canvas, 54, 13, "LAMPE KAPUTT", colours::alarm_red, 1);
   } else if (cave.unlit_lamps != 0) {
-    draw_text(canvas, 54, 13, "LAMPEN " + std::to_string(cave.unlit_lamps), colours::text_white, 1);
+    draw_text(canvas, 54, 13, TextLine("LAMPEN ") << cave.unlit_lamps, colours::text_white, 1);
   }
-  draw_text(canvas, 132, 13, "DYNAMIT " + std::to_string(cave.dynamite),
+  draw_text(canvas, 132, 13, TextLine("DYNAMIT ") << cave.dynamite,
             cave.dynamite != 0 ? colours::alarm_red : colours::text_white, 1);
   constexpr Rgb key_colours[3] = {{236, 76, 76}, {84, 206, 116}, {244, 204, 60}};
   for (std::int32_t i = 0; i < 3; ++i) {
@@ -227,13 +228,13 @@ void draw_status_bar(Canvas& canvas, const Session& s, const SpriteSheet& sprite
   const auto seconds = static_cast<std::uint64_t>(std::ceil(static_cast<float>(cave.time_left) * 0.13f));
   const bool calm = seconds > 20 || cave.outcome != CaveOutcome::Running;
   const Rgb time_colour = calm || animation_step(4, h) % 2 == 1 ? colours::text_white : colours::alarm_red;
-  draw_text_right(canvas, 320, 13, "ZEIT " + padded(seconds, 3), time_colour);
+  draw_text_right(canvas, 320, 13, TextLine("ZEIT ").padded(seconds, 3), time_colour);
 }
 
 }  // namespace
 
 void draw_view(Canvas& canvas, const Session& session, const SpriteSheet& sprites) {
-  if (!session.playing) {
+  if (!session.playing()) {
     draw_title(canvas, session, sprites);
     return;
   }

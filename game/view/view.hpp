@@ -18,7 +18,4 @@ void draw_view(Canvas& canvas, const Session& session, const SpriteSheet& sprite
 // Text at scale 1 ending four pixels left of `right`.
 void draw_text_right(Canvas& canvas, std::int32_t right, std::int32_t y, std::string_view text, Rgb colour);
 
-// A number with leading zeros up to `digits` digits (longer numbers are written whole).
-std::string padded(std::uint64_t number, int digits);
-
 }  // namespace korvedan

@@ -1,10 +1,12 @@
 // Player input: the direction stacks, repeats, name typing, taps and swipes, focus loss, and
 // the pads with their press edges, the slot limit and the Pro Controller counted once.
 #include "game/session/input.hpp"
+#include "game/session/session.hpp"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,12 +24,19 @@ class FakeGamepads final : public GamepadSource {
 };
 
 struct Fixture {
-  Session session{Progress{}};
   InputState input;
   std::vector<std::string> log;
+  // What the session takes from each frame: the name being typed and the pad counts.
+  std::optional<std::string> name_edit;
+  unsigned pads_in_use = 0, pro_pads_in_use = 0;
 
   FrameInput frame(double scale = 1.0, const std::vector<PadState>& pro = {}, GamepadSource* pads = nullptr) {
-    return input.collect(session, scale, pro, pads, [this](std::string_view line) { log.emplace_back(line); });
+    const FrameInput in =
+        input.collect(scale, pro, pads, [this](std::string_view line) { log.emplace_back(line); });
+    if (name_edit) edit_name(*name_edit, in);
+    pads_in_use = in.pads_in_use;
+    pro_pads_in_use = in.pro_pads_in_use;
+    return in;
   }
   void press(KeyCode key) { input.on_key(key, true, false); }
   void release(KeyCode key) { input.on_key(key, false, false); }
@@ -119,7 +128,7 @@ TEST(KeyInput, CommandKeysAndKeySetsOfBothPlayers) {
 
 TEST(KeyInput, AnAutoRepeatNeitherPressesNorFiresAgainButTypesAgain) {
   Fixture f;
-  f.session.name_edit = "";
+  f.name_edit = "";
   f.input.on_key(KeyCode::ArrowRight, true, false);
   f.input.on_key(KeyCode::Space, true, false);
   f.frame();
@@ -132,7 +141,7 @@ TEST(KeyInput, AnAutoRepeatNeitherPressesNorFiresAgainButTypesAgain) {
   EXPECT_EQ(in.held_dir[0], Dir::Right);
   EXPECT_FALSE(in.fire_pressed[0]);
   EXPECT_FALSE(in.confirm);
-  EXPECT_EQ(*f.session.name_edit, "KK");
+  EXPECT_EQ(*f.name_edit, "KK");
 }
 
 TEST(KeyInput, AnUnknownKeyIsNeitherHeldNorPressed) {
@@ -165,32 +174,32 @@ TEST(KeyInput, LosingFocusDropsHeldDirectionsUntilTheKeyIsPressedAgain) {
 
 TEST(NameTyping, ABackspaceComesBeforeTheLetterTypedAfterIt) {
   Fixture f;
-  f.session.name_edit = "ABC";
+  f.name_edit = "ABC";
   f.input.on_key(KeyCode::Backspace, true, false);
   f.input.on_text("x");
   f.frame();
-  EXPECT_EQ(*f.session.name_edit, "ABX");
+  EXPECT_EQ(*f.name_edit, "ABX");
 
   // Repeated backspaces all count, and an empty edit stays empty.
   f.input.on_key(KeyCode::Backspace, true, false);
   for (int i = 0; i < 4; ++i) f.input.on_key(KeyCode::Backspace, true, true);
   f.frame();
-  EXPECT_EQ(*f.session.name_edit, "");
+  EXPECT_EQ(*f.name_edit, "");
 }
 
 TEST(NameTyping, TenLettersOrDigitsAtMostUpperCaseNothingElse) {
   Fixture f;
-  f.session.name_edit = "";
+  f.name_edit = "";
   f.input.on_text("ab c-1.\xC3\xA4");
   f.frame();
-  EXPECT_EQ(*f.session.name_edit, "ABC1");
+  EXPECT_EQ(*f.name_edit, "ABC1");
   f.input.on_text("defghijklm");
   f.frame();
-  EXPECT_EQ(*f.session.name_edit, "ABC1DEFGHI");
+  EXPECT_EQ(*f.name_edit, "ABC1DEFGHI");
   f.input.on_key(KeyCode::Backspace, true, false);
   f.input.on_text("yz");
   f.frame();
-  EXPECT_EQ(*f.session.name_edit, "ABC1DEFGHY");
+  EXPECT_EQ(*f.name_edit, "ABC1DEFGHY");
 }
 
 TEST(NameTyping, TextTypedOutsideTheNameEntryIsDropped) {
@@ -198,9 +207,9 @@ TEST(NameTyping, TextTypedOutsideTheNameEntryIsDropped) {
   f.input.on_text("early");
   f.input.on_key(KeyCode::Backspace, true, false);
   f.frame();
-  f.session.name_edit = "AB";
+  f.name_edit = "AB";
   f.frame();
-  EXPECT_EQ(*f.session.name_edit, "AB");
+  EXPECT_EQ(*f.name_edit, "AB");
 }
 
 TEST(Touch, ThirteenPixelsIsATapFourteenIsASwipe) {
@@ -382,8 +391,8 @@ TEST(PadMerge, AThirdPadNeverSteers) {
   EXPECT_EQ(in.held_dir[0], Dir::None);
   EXPECT_EQ(in.held_dir[1], Dir::None);
   EXPECT_FALSE(in.confirm || in.pause);
-  EXPECT_EQ(f.session.pads_in_use, 2u);
-  EXPECT_EQ(f.session.pro_pads_in_use, 0u);
+  EXPECT_EQ(f.pads_in_use, 2u);
+  EXPECT_EQ(f.pro_pads_in_use, 0u);
 
   // Two Pro Controllers fill both slots; the gamepad comes third.
   PadState pro;
@@ -391,8 +400,8 @@ TEST(PadMerge, AThirdPadNeverSteers) {
   const FrameInput full = f.frame(1.0, {pro, pro}, &gamepads);
   EXPECT_EQ(full.held_dir[0], Dir::None);
   EXPECT_FALSE(full.confirm);
-  EXPECT_EQ(f.session.pads_in_use, 2u);
-  EXPECT_EQ(f.session.pro_pads_in_use, 2u);
+  EXPECT_EQ(f.pads_in_use, 2u);
+  EXPECT_EQ(f.pro_pads_in_use, 2u);
 }
 
 TEST(PadMerge, AProControllerOnTheDriverIsNotCountedAgainFromTheGamepadLibrary) {
@@ -413,14 +422,14 @@ TEST(PadMerge, AProControllerOnTheDriverIsNotCountedAgainFromTheGamepadLibrary) 
   FrameInput in = f.frame(1.0, {pro}, &gamepads);
   EXPECT_EQ(in.held_dir[0], Dir::Up);
   EXPECT_EQ(in.held_dir[1], Dir::Down);
-  EXPECT_EQ(f.session.pads_in_use, 2u);
-  EXPECT_EQ(f.session.pro_pads_in_use, 1u);
+  EXPECT_EQ(f.pads_in_use, 2u);
+  EXPECT_EQ(f.pro_pads_in_use, 1u);
 
   // Without the driver's pad the gamepad library's view of it is the one that counts.
   in = f.frame(1.0, {}, &gamepads);
   EXPECT_EQ(in.held_dir[0], Dir::Right);
   EXPECT_EQ(in.held_dir[1], Dir::Right);
-  EXPECT_EQ(f.session.pro_pads_in_use, 0u);
+  EXPECT_EQ(f.pro_pads_in_use, 0u);
 }
 
 TEST(PadMerge, DisconnectedGamepadsAreSkipped) {
@@ -433,7 +442,7 @@ TEST(PadMerge, DisconnectedGamepadsAreSkipped) {
   here.dpad_right = true;
   gamepads.pads = {gone, here};
   EXPECT_EQ(f.frame(1.0, {}, &gamepads).held_dir[0], Dir::Right);
-  EXPECT_EQ(f.session.pads_in_use, 1u);
+  EXPECT_EQ(f.pads_in_use, 1u);
 }
 
 TEST(PadMerge, OnlyTheFirstSixtyGamepadEventsAreLogged) {

@@ -32,17 +32,17 @@ TEST(SoundDispatch, SendsTheFramesEffectsInOrderAndTheMusicFlag) {
   EffectChannel channel;
   const std::vector<CaveEvent> events{CaveEvent::Explosion, CaveEvent::TimeUp, CaveEvent::DirtDug,
                                       CaveEvent::Crushed, CaveEvent::DropGone};
-  dispatch_sound(true, events, music_on, channel);
+  dispatch_sound(false, effects_for_events(events).view(), music_on, channel);
   EXPECT_EQ(music_on.load(), 0);
   EXPECT_EQ(drain(channel), (std::vector<int>{4, 0, 17}));
 
-  dispatch_sound(false, {}, music_on, channel);
+  dispatch_sound(true, {}, music_on, channel);
   EXPECT_EQ(music_on.load(), 1);
   EXPECT_TRUE(drain(channel).empty());
 
   // Time running out and a crushed creature send nothing themselves.
   const std::vector<CaveEvent> silent{CaveEvent::TimeUp, CaveEvent::Crushed};
-  dispatch_sound(false, silent, music_on, channel);
+  dispatch_sound(true, effects_for_events(silent).view(), music_on, channel);
   EXPECT_TRUE(drain(channel).empty());
 }
 
