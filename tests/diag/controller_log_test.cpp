@@ -111,7 +111,7 @@ TEST_F(ControllerLogTest, LinesFromManyThreadsNeverInterleave) {
 TEST(ControllerLogPath, BesideTheRunningProgram) {
   const std::optional<fs::path> program = executable_path();
   ASSERT_TRUE(program);
-  EXPECT_EQ(program->filename(), "test_game");
+  EXPECT_EQ(program->filename(), "test_diag");
   EXPECT_TRUE(fs::exists(*program));
   const std::optional<fs::path> log = controller_log_path();
   ASSERT_TRUE(log);

@@ -155,7 +155,7 @@ inline Canvas best_matching_canvas(Session session, const Picture& shown, float 
   best = -1;
   Canvas best_canvas;
   for (const float moment : animation_moments(seconds)) {
-    session.screen_clock = moment;
+    session.stage().screen_clock = moment;
     Canvas canvas = drawn(session);
     const double match = agreement(sampled, packed(canvas));
     if (match > best) {
