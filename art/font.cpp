@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "core/fatal.hpp"
+#include "base/fatal.hpp"
 
 namespace korvedan {
 

@@ -1,7 +1,7 @@
 // The one failure a text picture can have.
 #include "art/picture_math.hpp"
 
-#include "core/fatal.hpp"
+#include "base/fatal.hpp"
 
 namespace korvedan {
 

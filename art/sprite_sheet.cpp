@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "art/pictures.hpp"
-#include "core/fatal.hpp"
+#include "base/fatal.hpp"
 
 namespace korvedan {
 

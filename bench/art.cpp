@@ -6,7 +6,7 @@
 
 #include "art/font.hpp"
 #include "art/sprite_sheet.hpp"
-#include "game/screen.hpp"
+#include "game/view/screen.hpp"
 
 namespace korvedan {
 namespace {

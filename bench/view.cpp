@@ -3,8 +3,8 @@
 
 #include "art/colours.hpp"
 #include "core/levels.hpp"
-#include "game/session.hpp"
-#include "game/view.hpp"
+#include "game/session/session.hpp"
+#include "game/view/view.hpp"
 
 namespace korvedan {
 namespace {
@@ -26,7 +26,7 @@ BENCHMARK(BM_FillCanvas);
 
 void BM_DrawTitle(benchmark::State& state) {
   Session session{Progress{}};
-  session.screen_clock = 1.3f;
+  session.stage().screen_clock = 1.3f;
   Canvas canvas;
   for (auto _ : state) {
     draw_view(canvas, session, sheet());
@@ -43,9 +43,9 @@ void BM_DrawBusyCave(benchmark::State& state) {
   Session session{progress};
   session.start_cave(113);
   for (int i = 0; i < 20; ++i) session.session_tick({0, 0, Dir::Right}, {0, 0, Dir::Down});
-  session.camera = session.camera_target();
-  session.tick_clock = 0.06f;
-  session.screen_clock = 2.7f;
+  session.stage().camera = session.camera_target();
+  session.stage().tick_clock = 0.06f;
+  session.stage().screen_clock = 2.7f;
   Canvas canvas;
   for (auto _ : state) {
     draw_view(canvas, session, sheet());

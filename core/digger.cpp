@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/fatal.hpp"
+#include "base/fatal.hpp"
 #include "core/tick_rules.hpp"
 
 namespace korvedan::rules {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/fatal.hpp"
+#include "base/fatal.hpp"
 #include "core/tick.hpp"
 #include "core/tick_rules.hpp"
 

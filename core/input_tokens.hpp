@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/result.hpp"
+#include "base/result.hpp"
 #include "core/tick.hpp"
 
 namespace korvedan {

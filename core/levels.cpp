@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "core/fatal.hpp"
+#include "base/fatal.hpp"
 #include "core/levels_data.hpp"
 
 namespace korvedan {

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "core/echo.hpp"
-#include "core/fatal.hpp"
+#include "base/fatal.hpp"
 
 namespace korvedan {
 

@@ -4,7 +4,7 @@
 #include "core/cave.hpp"
 #include "core/difficulty.hpp"
 #include "core/level_entry.hpp"
-#include "core/result.hpp"
+#include "base/result.hpp"
 
 namespace korvedan {
 

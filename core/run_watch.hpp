@@ -10,7 +10,7 @@
 #include "core/cave_idea.hpp"
 #include "core/difficulty.hpp"
 #include "core/level_entry.hpp"
-#include "core/result.hpp"
+#include "base/result.hpp"
 #include "core/tick.hpp"
 
 namespace korvedan {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/fatal.hpp"
+#include "base/fatal.hpp"
 #include "sound/harmony.hpp"
 #include "sound/oscillator.hpp"
 #include "sound/timing.hpp"

@@ -3,7 +3,7 @@
 
 #include <limits>
 
-#include "core/fatal.hpp"
+#include "base/fatal.hpp"
 #include "sound/timing.hpp"
 
 namespace korvedan {

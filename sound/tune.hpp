@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/result.hpp"
+#include "base/result.hpp"
 #include "sound/notes.hpp"
 
 namespace korvedan {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "art/icon.hpp"
-#include "game/durable_file.hpp"
-#include "game/png.hpp"
+#include "game/save/durable_file.hpp"
+#include "game/view/png.hpp"
 #include "tools/command.hpp"
 
 namespace korvedan::tool {

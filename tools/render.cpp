@@ -11,9 +11,9 @@
 #include "art/sprite_sheet.hpp"
 #include "core/levels.hpp"
 #include "core/parse.hpp"
-#include "game/cell_sprites.hpp"
-#include "game/png.hpp"
-#include "game/screen.hpp"
+#include "game/view/cell_sprites.hpp"
+#include "game/view/png.hpp"
+#include "game/view/screen.hpp"
 #include "tools/cave_args.hpp"
 #include "tools/command.hpp"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/result.hpp"
+#include "base/result.hpp"
 #include "core/tick.hpp"
 
 namespace korvedan::tool {

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "art/sprite_sheet.hpp"
-#include "game/png.hpp"
-#include "game/screen.hpp"
-#include "game/sprite_export.hpp"
+#include "game/view/png.hpp"
+#include "game/view/screen.hpp"
+#include "game/view/sprite_export.hpp"
 #include "tools/command.hpp"
 
 namespace korvedan::tool {

@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "core/result.hpp"
+#include "base/result.hpp"
 
 namespace korvedan::tool {
 

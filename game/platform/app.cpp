@@ -8,12 +8,11 @@
 #include <iostream>
 #include <utility>
 
-#include "core/fatal.hpp"
-#include "game/controller_log.hpp"
+#include "base/fatal.hpp"
+#include "game/diag/controller_log.hpp"
 #include "game/platform/sdl_input.hpp"
 #include "game/platform/test_script.hpp"
-#include "game/save.hpp"
-#include "game/view.hpp"
+#include "game/save/save.hpp"
 
 namespace korvedan {
 
@@ -28,7 +27,7 @@ double milliseconds(std::uint64_t ticks) {
 }  // namespace
 
 App::App(AppParts parts)
-    : session_(std::move(parts.session)),
+    : game_(std::move(parts.game)),
       save_(std::move(parts.save)),
       canvas_(std::move(parts.canvas)),
       sprites_(std::move(parts.sprites)),
@@ -40,7 +39,13 @@ App::App(AppParts parts)
       frame_ticks_(static_cast<std::uint64_t>(std::llround(static_cast<double>(SDL_GetPerformanceFrequency()) *
                                                            frame_period_seconds))),
       log_frame_times_(std::getenv("KV_FRAME_TIMES") != nullptr),
-      script_(TestScript::from_environment()) {}
+      script_(TestScript::from_environment()) {
+  if (const char* path = std::getenv("KV_RECORD")) {
+    std::string error;
+    recorder_ = FrameRecorder::open(path, game_.session().progress(), error);
+    if (!recorder_) std::cerr << "could not record: " << path << ": " << error << "\n";
+  }
+}
 
 App::~App() = default;
 
@@ -98,7 +103,7 @@ void App::open_window() {
 }
 
 void App::start_sound_once() {
-  if (!sound_.attempted()) sound_.start(session_.progress.music_off);
+  if (!sound_.attempted()) sound_.start(game_.session().progress().music_off);
 }
 
 void App::about_to_wait() {
@@ -123,27 +128,24 @@ void App::frame() {
   const std::uint64_t now = SDL_GetPerformanceCounter();
   const float dt = std::min(static_cast<float>(milliseconds(now - last_frame_) / 1000.0), longest_frame_step);
   last_frame_ = now;
-  if (script_) script_->run(frames_drawn_, ScriptContext{window_, session_});
+  if (script_) script_->run(frames_drawn_, ScriptContext{window_, game_.session()});
 
-  const FrameInput input =
-      input_.collect(session_, window_scale_factor(window_), pro_pads_->copy(), gamepads_.get(), log_line);
-  session_.update(input, dt);
+  pro_pads_->copy_into(pro_pads_now_);
+  const FrameInput input = input_.collect(window_scale_factor(window_), pro_pads_now_, gamepads_.get(), log_line);
+  if (recorder_) recorder_->record(input, dt);
+  const FrameOutput out = game_.frame(input, dt);
   if (sound_.running()) {
-    sound_.feed(session_.progress.music_off, session_.frame_events);
+    sound_.feed(out.music_on, out.effects.view());
     sound_.report_if_stopped();
   }
-  if (session_.save_needed) {
-    session_.save_needed = false;
-    save_.save(session_.progress);
-  }
-  if (session_.quit_requested) {
-    session_.quit_requested = false;
+  if (out.save_progress) save_.save(game_.session().progress());
+  if (out.quit) {
     log_start("leaving by the title");
     running_ = false;  // the rest of this frame still runs
   }
 
   const std::uint64_t drawn_from = SDL_GetPerformanceCounter();
-  draw_view(canvas_, session_, sprites_);
+  game_.draw(canvas_, sprites_);
   const std::uint64_t presented_from = SDL_GetPerformanceCounter();
   surface_->show(canvas_);
   const std::uint64_t done = SDL_GetPerformanceCounter();

@@ -8,15 +8,16 @@
 #include <memory>
 #include <optional>
 
+#include <vector>
+
 #include "art/canvas.hpp"
 #include "art/sprite_sheet.hpp"
-#include "game/input.hpp"
-#include "game/input_records.hpp"
+#include "game/app/game.hpp"
+#include "game/app/recording.hpp"
 #include "game/platform/audio_output.hpp"
 #include "game/platform/sdl_gamepads.hpp"
 #include "game/platform/window_frame.hpp"
-#include "game/save.hpp"
-#include "game/session.hpp"
+#include "game/save/save.hpp"
 
 namespace korvedan {
 
@@ -28,7 +29,7 @@ inline constexpr double frame_period_seconds = 0.016666;
 inline constexpr float longest_frame_step = 0.1f;
 
 struct AppParts {
-  Session session;
+  Game game;
   Canvas canvas;
   SpriteSheet sprites;
   SharedPads pro_pads;
@@ -56,12 +57,13 @@ class App {
   void wait_for_events();
   void frame();
 
-  Session session_;
+  Game game_;
   SaveKeeper save_;
   Canvas canvas_;
   SpriteSheet sprites_;
   InputState input_;
   SharedPads pro_pads_;
+  std::vector<PadState> pro_pads_now_;  // this frame's copy, its storage kept
   std::unique_ptr<SdlGamepads> gamepads_;
   AudioOutput sound_;
   SDL_Window* window_ = nullptr;
@@ -74,6 +76,7 @@ class App {
   bool running_ = true;
   std::uint64_t frames_drawn_ = 0;
   bool log_frame_times_ = false;  // KV_FRAME_TIMES: one line of timings per frame on standard error
+  std::unique_ptr<FrameRecorder> recorder_;  // KV_RECORD: every frame's input into a file
   std::unique_ptr<TestScript> script_;  // KV_TEST_SCRIPT: events injected by the end-to-end tests
 };
 

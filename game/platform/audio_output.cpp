@@ -5,7 +5,7 @@
 
 #include <iostream>
 
-#include "game/sound_dispatch.hpp"
+#include "game/app/game.hpp"
 #include "sound/tune.hpp"
 
 namespace korvedan {
@@ -119,9 +119,9 @@ std::string AudioOutput::open(bool music_off) {
   return {};
 }
 
-void AudioOutput::feed(bool music_off, std::span<const CaveEvent> events) {
+void AudioOutput::feed(bool music_on, std::span<const SoundEffect> effects) {
   if (!running()) return;
-  dispatch_sound(music_off, events, *link_.music_on, *link_.effects);
+  dispatch_sound(music_on, effects, *link_.music_on, *link_.effects);
 }
 
 void AudioOutput::report_if_stopped() {

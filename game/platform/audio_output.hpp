@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "core/tick.hpp"
+#include "sound/sound_effect.hpp"
 #include "sound/audio_feed.hpp"
 
 namespace korvedan {
@@ -37,8 +37,8 @@ class AudioOutput {
   bool attempted() const { return attempted_; }
   bool running() const { return device_ != 0; }
 
-  // Once per frame while sound runs: the music flag and the frame's events' effects.
-  void feed(bool music_off, std::span<const CaveEvent> events);
+  // Once per frame while sound runs: the music flag and the frame's effects.
+  void feed(bool music_on, std::span<const SoundEffect> effects);
   // Reports once on standard error when the card has gone away under a running stream.
   void report_if_stopped();
 

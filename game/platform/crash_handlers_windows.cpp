@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "game/wide_text_windows.hpp"
+#include "game/diag/wide_text_windows.hpp"
 
 namespace korvedan {
 

@@ -12,10 +12,10 @@
 #include <optional>
 #include <string>
 
-#include "core/fatal.hpp"
-#include "game/controller_log.hpp"
-#include "game/crash_report.hpp"
-#include "game/executable_path.hpp"
+#include "base/fatal.hpp"
+#include "game/diag/controller_log.hpp"
+#include "game/diag/crash_report.hpp"
+#include "game/diag/executable_path.hpp"
 
 #if defined(__unix__) || defined(__APPLE__)
 #define KV_POSIX_SIGNALS 1

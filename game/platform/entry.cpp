@@ -8,12 +8,12 @@
 #include <iostream>
 #include <string>
 
-#include "core/fatal.hpp"
-#include "game/controller_log.hpp"
+#include "base/fatal.hpp"
+#include "game/diag/controller_log.hpp"
 #include "game/platform/app.hpp"
 #include "game/platform/procon_thread.hpp"
-#include "game/save.hpp"
-#include "game/shots.hpp"
+#include "game/save/save.hpp"
+#include "game/view/shots.hpp"
 
 namespace korvedan {
 
@@ -45,8 +45,7 @@ int run_program() {
 
   log_start("loading the save and drawing the sprites");
   SaveKeeper save(save_path(), std::cerr);
-  Progress progress = save.load();
-  AppParts parts{Session(std::move(progress)), Canvas(), SpriteSheet::build(), make_shared_pads(), nullptr,
+  AppParts parts{Game(save.load()), Canvas(), SpriteSheet::build(), make_shared_pads(), nullptr,
                  SDL_GetPerformanceCounter(), std::move(save)};
   start_procon_thread(parts.pro_pads);
   parts.gamepads = start_gamepads();

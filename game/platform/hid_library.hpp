@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "core/result.hpp"
-#include "game/procon_hid.hpp"
+#include "base/result.hpp"
+#include "procon/procon_hid.hpp"
 
 namespace korvedan {
 

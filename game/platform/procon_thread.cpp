@@ -8,9 +8,9 @@
 #include <pthread.h>
 #endif
 
-#include "game/controller_log.hpp"
+#include "game/diag/controller_log.hpp"
 #include "game/platform/hid_library.hpp"
-#include "game/procon_driver.hpp"
+#include "procon/procon_driver.hpp"
 
 namespace korvedan {
 

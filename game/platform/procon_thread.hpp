@@ -1,7 +1,7 @@
 // The "procon" thread that drives Pro Controllers over raw HID.
 #pragma once
 
-#include "game/input_records.hpp"
+#include "game/app/game.hpp"
 
 namespace korvedan {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "game/input.hpp"
+#include "game/app/game.hpp"
 
 namespace korvedan {
 

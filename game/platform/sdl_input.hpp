@@ -3,7 +3,7 @@
 
 #include <SDL.h>
 
-#include "game/input.hpp"
+#include "game/app/game.hpp"
 
 namespace korvedan {
 

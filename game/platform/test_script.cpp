@@ -8,8 +8,8 @@
 #include <stdexcept>
 #include <thread>
 
-#include "core/fatal.hpp"
-#include "game/key_code.hpp"
+#include "base/fatal.hpp"
+#include "game/app/game.hpp"
 #include "game/platform/sdl_input.hpp"
 
 namespace korvedan {
@@ -85,13 +85,13 @@ void store_through_null() {
 }
 
 void print_state(std::uint64_t frame, const Session& session) {
-  const Cave& cave = session.cave;
+  const Cave& cave = session.cave();
   std::printf("frame %llu: playing %d paused %d cave %zu", static_cast<unsigned long long>(frame),
-              session.playing ? 1 : 0, session.paused ? 1 : 0, session.cave_index + 1);
+              session.playing() ? 1 : 0, session.paused() ? 1 : 0, session.cave_index() + 1);
   for (const DiggerState& digger : cave.diggers) std::printf(" digger %d %d", digger.x, digger.y);
   std::printf(" crystals %u outcome %d music_off %d pads %u name %s\n", static_cast<unsigned>(cave.crystals),
-              static_cast<int>(cave.outcome), session.progress.music_off ? 1 : 0, session.pads_in_use,
-              session.name_edit ? session.name_edit->c_str() : "-");
+              static_cast<int>(cave.outcome), session.progress().music_off ? 1 : 0, session.pads_in_use(),
+              session.name_edit() ? session.name_edit()->c_str() : "-");
   std::fflush(stdout);
 }
 

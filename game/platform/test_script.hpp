@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "game/session.hpp"
+#include "game/app/game.hpp"
 
 namespace korvedan {
 

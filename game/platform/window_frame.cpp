@@ -4,8 +4,8 @@
 #include <iostream>
 #include <span>
 
-#include "game/controller_log.hpp"
-#include "game/screen.hpp"
+#include "game/diag/controller_log.hpp"
+#include "game/view/screen.hpp"
 
 namespace korvedan {
 

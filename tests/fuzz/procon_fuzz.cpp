@@ -5,7 +5,7 @@
 #include <cstring>
 #include <span>
 
-#include "game/procon_reports.hpp"
+#include "procon/procon_reports.hpp"
 #include "tests/fuzz/fuzz_check.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "game/save_json.hpp"
+#include "game/save/save_json.hpp"
 #include "tests/fuzz/fuzz_check.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

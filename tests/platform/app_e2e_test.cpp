@@ -115,7 +115,7 @@ TEST(AppEndToEnd, TheWindowShowsTheTitleScaledAndFollowsItsSize) {
 
   // The first frame comes before any animation has moved: exactly the title as drawn.
   Session title{Progress{}};
-  title.screen_clock = 0.05f;
+  title.stage().screen_clock = 0.05f;
   const Picture first = load_bmp(frames.front());
   ASSERT_EQ(first.width, 960u);
   ASSERT_EQ(first.height, 600u);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "game/platform/audio_output.hpp"
+#include "game/session/sound_dispatch.hpp"
 #include "sound/tune.hpp"
 
 namespace korvedan {
@@ -107,7 +108,7 @@ TEST(AudioOutput, TheCardGetsTheSynthesiserAndTheEffectsSent) {
     EXPECT_EQ(output.channels(), 2);
     run_until_sounding(path, 8 * 48000 / 10);  // a tenth of a second of music first
     const std::vector<CaveEvent> events{CaveEvent::TimeUp, CaveEvent::Explosion};
-    output.feed(false, events);
+    output.feed(true, effects_for_events(events).view());
     run_until_sounding(path, 8 * 48000 / 2);
   }  // closing the device flushes the file
   samples = read_samples<float>(path);
@@ -182,7 +183,7 @@ TEST(AudioOutput, AnotherSampleFormatMeansNoSound) {
   ::testing::internal::CaptureStderr();
   EXPECT_FALSE(output.start(false));
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
-  output.feed(false, std::vector<CaveEvent>{CaveEvent::Explosion});
+  output.feed(true, effects_for_events(std::vector<CaveEvent>{CaveEvent::Explosion}).view());
 }
 
 TEST(AudioOutput, NoAudioDriverMeansNoSound) {

@@ -17,9 +17,9 @@
 
 #include "art/canvas.hpp"
 #include "art/sprite_sheet.hpp"
-#include "game/screen.hpp"
-#include "game/session.hpp"
-#include "game/view.hpp"
+#include "game/view/screen.hpp"
+#include "game/session/session.hpp"
+#include "game/view/view.hpp"
 
 namespace korvedan::e2e {
 
@@ -155,7 +155,7 @@ inline Canvas best_matching_canvas(Session session, const Picture& shown, float 
   best = -1;
   Canvas best_canvas;
   for (const float moment : animation_moments(seconds)) {
-    session.screen_clock = moment;
+    session.stage().screen_clock = moment;
     Canvas canvas = drawn(session);
     const double match = agreement(sampled, packed(canvas));
     if (match > best) {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "game/input.hpp"
+#include "game/session/input.hpp"
 #include "game/platform/sdl_gamepads.hpp"
 #include "game/platform/sdl_input.hpp"
 

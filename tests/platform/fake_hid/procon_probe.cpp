@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-#include "game/input_records.hpp"
+#include "game/session/input_records.hpp"
 #include "game/platform/procon_thread.hpp"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <string>
 #include <thread>
 
-#include "game/controller_log.hpp"
+#include "game/diag/controller_log.hpp"
 #include "game/platform/crash_hook.hpp"
 
 namespace {

@@ -1,0 +1,41 @@
+// The game as the platform sees it: a frame's input in, what to act on out, a read-only view.
+#pragma once
+
+#include "art/canvas.hpp"
+#include "art/sprite_sheet.hpp"
+#include "core/progress.hpp"
+#include "game/session/input.hpp"
+#include "game/session/input_records.hpp"
+#include "game/session/session.hpp"
+#include "game/session/sound_dispatch.hpp"
+
+namespace korvedan {
+
+// What the platform must do after a frame.
+struct FrameOutput {
+  FrameEffects effects;        // to the synthesiser, in order
+  bool music_on = true;        // the synthesiser's music flag
+  bool save_progress = false;  // the progress changed: write the save file
+  bool quit = false;           // the player left by the title
+
+  bool operator==(const FrameOutput&) const = default;
+};
+
+// The running game. The platform feeds it frames and draws what it shows; everything else
+// about the game stays behind this class.
+class Game {
+ public:
+  explicit Game(Progress progress) : session_(std::move(progress)) {}
+
+  // One drawn frame; `dt` is the frame time in seconds, already capped by the caller.
+  FrameOutput frame(const FrameInput& input, float dt);
+  // Paints the whole canvas for the current screen.
+  void draw(Canvas& canvas, const SpriteSheet& sprites) const;
+  // Read-only, for the pictures, the save file and the tests.
+  const Session& session() const { return session_; }
+
+ private:
+  Session session_;
+};
+
+}  // namespace korvedan
