@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/cave.hpp"
+#include "core/progress.hpp"
 
 namespace korvedan {
 
@@ -26,9 +27,6 @@ struct PadState {
 };
 
 inline constexpr PadState idle_pad{};
-
-// A player's name holds at most this many characters.
-inline constexpr std::size_t name_length = 10;
 
 // A character as a name keeps it: letters in upper case and digits; anything else is 0.
 constexpr char name_character(char c) {

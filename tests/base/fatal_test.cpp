@@ -12,7 +12,7 @@ TEST(Fatal, PrintsMessageAndLocationThenAborts) {
 
 TEST(Fatal, TheFileIsNamedFromTheCheckoutsTopOnEveryMachine) {
   // Not the build machine's folder: the same report wherever the game was built.
-  EXPECT_DEATH(fatal("somewhere"), "panicked at tests/core/fatal_test\\.cpp:[0-9]+:[0-9]+:\nsomewhere");
+  EXPECT_DEATH(fatal("somewhere"), "panicked at tests/base/fatal_test\\.cpp:[0-9]+:[0-9]+:\nsomewhere");
 }
 
 void shouting_hook(std::string_view message, const std::source_location&) {

@@ -29,7 +29,7 @@ FrameInput frame_with_key(SDL_Scancode scancode) {
   Session session{Progress{}};
   InputState input;
   feed_input_event(input, key_event(scancode, true), nullptr);
-  return input.collect(session, 1.0, {}, nullptr, {});
+  return input.collect(1.0, {}, nullptr, {});
 }
 
 FrameInput direction(std::size_t player, Dir dir) {
@@ -96,11 +96,11 @@ TEST(SdlKeys, EveryBindingByItsPhysicalKey) {
 
 TEST(SdlKeys, BackspaceRemovesTheLastLetterOfTheName) {
   Session session{Progress{}};
-  session.name_edit = "ABC";
+  session.stage().name_edit = "ABC";
   InputState input;
   feed_input_event(input, key_event(SDL_SCANCODE_BACKSPACE, true), nullptr);
-  input.collect(session, 1.0, {}, nullptr, {});
-  EXPECT_EQ(session.name_edit, "AB");
+  session.update(input.collect(1.0, {}, nullptr, {}), 0.016f);
+  EXPECT_EQ(session.name_edit(), "AB");
 }
 
 TEST(SdlKeys, ReleasingTheKeyLetsGoOfIt) {
@@ -108,10 +108,10 @@ TEST(SdlKeys, ReleasingTheKeyLetsGoOfIt) {
   InputState input;
   feed_input_event(input, key_event(SDL_SCANCODE_LSHIFT, true), nullptr);
   feed_input_event(input, key_event(SDL_SCANCODE_A, true), nullptr);
-  input.collect(session, 1.0, {}, nullptr, {});
+  input.collect(1.0, {}, nullptr, {});
   feed_input_event(input, key_event(SDL_SCANCODE_LSHIFT, false), nullptr);
   feed_input_event(input, key_event(SDL_SCANCODE_A, false), nullptr);
-  EXPECT_EQ(input.collect(session, 1.0, {}, nullptr, {}), FrameInput{});
+  EXPECT_EQ(input.collect(1.0, {}, nullptr, {}), FrameInput{});
 }
 
 // One virtual game controller seen through the game's SDL gamepad code.
@@ -164,7 +164,11 @@ class SdlGamepadTest : public ::testing::Test {
 
   FrameInput frame() {
     update();
-    return input_.collect(session_, 1.0, {}, pads_.get(), {});
+    FrameInput input = input_.collect(1.0, {}, pads_.get(), {});
+    // The virtual pad counts as one in use; the tests look at what its buttons and stick do.
+    EXPECT_EQ(input.pads_in_use, 1u);
+    input.pads_in_use = 0;
+    return input;
   }
 
   // The frame in which `button` goes down, then one after it comes up again.
@@ -176,7 +180,6 @@ class SdlGamepadTest : public ::testing::Test {
     return pressed;
   }
 
-  Session session_{Progress{}};
   InputState input_;
   std::unique_ptr<SdlGamepads> pads_;
   SDL_Joystick* joystick_ = nullptr;

@@ -332,12 +332,12 @@ TEST(Session, AloneEitherKeySetFires) {
         "#######",
     }));
     s.update(holding(Dir::Right), 0.13f);
-    ASSERT_EQ(s.cave.dynamite, 1u);
+    ASSERT_EQ(s.cave().dynamite, 1u);
     FrameInput fire;
     fire.fire_pressed[key_set] = true;
     s.update(fire, 0.13f);
-    EXPECT_EQ(s.cave.dynamite, 0u);
-    EXPECT_TRUE(s.cave.diggers[0].armed);
+    EXPECT_EQ(s.cave().dynamite, 0u);
+    EXPECT_TRUE(s.cave().diggers[0].armed);
     EXPECT_TRUE(has_event(s, CaveEvent::DynamiteLit));
   }
 }
@@ -461,15 +461,15 @@ TEST(Session, LosingToABoulderLeavesTimeUpClear) {
 TEST(Session, AnEndScreenTakesConfirmOnlyAfterMoreThanHalfASecond) {
   // Frames of 0.125 s add up to exactly 0.5 s.
   Session won = playing(small_cave(corridor_win, 1), 3);
-  for (int i = 0; i < 12 && won.cave.outcome == CaveOutcome::Running; ++i) won.update(holding(Dir::Right), 0.1f);
-  ASSERT_EQ(won.cave.outcome, CaveOutcome::Won);
+  for (int i = 0; i < 12 && won.cave().outcome == CaveOutcome::Running; ++i) won.update(holding(Dir::Right), 0.1f);
+  ASSERT_EQ(won.cave().outcome, CaveOutcome::Won);
   for (int i = 0; i < 4; ++i) won.update(with(&FrameInput::confirm), 0.125f);
-  ASSERT_EQ(won.end_clock, 0.5f);
-  EXPECT_EQ(won.cave_index, 3u) << "confirm at exactly 0.5 s";
-  EXPECT_EQ(won.cave.outcome, CaveOutcome::Won);
+  ASSERT_EQ(won.end_clock(), 0.5f);
+  EXPECT_EQ(won.cave_index(), 3u) << "confirm at exactly 0.5 s";
+  EXPECT_EQ(won.cave().outcome, CaveOutcome::Won);
   won.update(with(&FrameInput::confirm), 0.001f);
-  EXPECT_EQ(won.cave_index, 4u);
-  EXPECT_EQ(won.cave, built_in(4));
+  EXPECT_EQ(won.cave_index(), 4u);
+  EXPECT_EQ(won.cave(), built_in(4));
 
   Session lost = playing(small_cave({
       "######",
@@ -477,13 +477,13 @@ TEST(Session, AnEndScreenTakesConfirmOnlyAfterMoreThanHalfASecond) {
       "######",
   }, 5, 1), 3);
   lost.update({}, 0.13f);
-  ASSERT_EQ(lost.cave.outcome, CaveOutcome::Lost);
+  ASSERT_EQ(lost.cave().outcome, CaveOutcome::Lost);
   for (int i = 0; i < 4; ++i) lost.update(with(&FrameInput::confirm), 0.125f);
-  ASSERT_EQ(lost.end_clock, 0.5f);
-  EXPECT_EQ(lost.cave.outcome, CaveOutcome::Lost) << "confirm at exactly 0.5 s";
+  ASSERT_EQ(lost.end_clock(), 0.5f);
+  EXPECT_EQ(lost.cave().outcome, CaveOutcome::Lost) << "confirm at exactly 0.5 s";
   lost.update(with(&FrameInput::confirm), 0.001f);
-  EXPECT_EQ(lost.cave, built_in(3));
-  EXPECT_TRUE(lost.playing);
+  EXPECT_EQ(lost.cave(), built_in(3));
+  EXPECT_TRUE(lost.playing());
 }
 
 // ---- The title -----------------------------------------------------------------------------
@@ -511,18 +511,18 @@ TEST(Session, HoldingRightOnTheTitleRepeatsAfterADelay) {
 TEST(Session, TheTitleRepeatsOnlyAfterMoreThanTheDelay) {
   Session s{Progress{}};
   s.update(holding(Dir::Right), title_repeat_delay);  // held exactly 0.45 s: no repeat yet
-  ASSERT_EQ(s.repeat_clock, 0.45f);
-  EXPECT_EQ(s.cave_index, 0u);
+  ASSERT_EQ(s.repeat_clock(), 0.45f);
+  EXPECT_EQ(s.cave_index(), 0u);
   s.update(holding(Dir::Right), 0.001f);
-  EXPECT_EQ(s.cave_index, 1u);
+  EXPECT_EQ(s.cave_index(), 1u);
 
   // Held half a second in frames of 0.125 s: one repeat, at the fourth frame.
   Session half{Progress{}};
-  half.cave_index = 5;
+  half.stage().cave_index = 5;
   std::vector<std::size_t> caves;
   for (int frame = 0; frame < 4; ++frame) {
     half.update(holding(Dir::Left, 1), 0.125f);
-    caves.push_back(half.cave_index);
+    caves.push_back(half.cave_index());
   }
   EXPECT_EQ(caves, (std::vector<std::size_t>{5, 5, 5, 4}));
 }
@@ -748,10 +748,10 @@ bool creature_step_heard(char creature, float camera_x) {
   const std::string dirt = "#" + std::string(pocket.size() - 2, '.') + "#";
   const std::string steel(pocket.size(), '#');
   Session s = playing(small_cave({steel, dirt, pocket, dirt, steel}));
-  s.camera = {camera_x, 0};
+  s.stage().camera = {camera_x, 0};
   s.session_tick({}, {});
-  if (events_in_next_tick(s.cave, CaveEvent::CreatureStep) != 1) ADD_FAILURE() << creature << " does not step";
-  s.frame_events.clear();
+  if (events_in_next_tick(s.cave(), CaveEvent::CreatureStep) != 1) ADD_FAILURE() << creature << " does not step";
+  s.stage().frame_events.clear();
   s.session_tick({}, {});  // creatures move every second tick on Normal
   return has_event(s, CaveEvent::CreatureStep);
 }
@@ -771,9 +771,9 @@ bool drop_heard(std::int32_t drop_x, char at_five) {
   const std::string steel(31, '#');
   const std::string hall = "#@" + std::string(27, ' ') + "X#";
   Session s = playing(small_cave({steel, hall, floor, steel}));
-  s.camera = {0, 0};
-  set_cell(s.cave, drop_x, 1, Cell{CellKind::Drop, 0});  // on dirt: it vanishes in the next tick
-  if (events_in_next_tick(s.cave, CaveEvent::DropGone) != 1) ADD_FAILURE() << "no drop at " << drop_x;
+  s.stage().camera = {0, 0};
+  set_cell(s.stage().cave, drop_x, 1, Cell{CellKind::Drop, 0});  // on dirt: it vanishes in the next tick
+  if (events_in_next_tick(s.cave(), CaveEvent::DropGone) != 1) ADD_FAILURE() << "no drop at " << drop_x;
   s.session_tick({}, {});
   return has_event(s, CaveEvent::DropGone);
 }
