@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/difficulty.hpp"
+#include "core/settings.hpp"
 
 namespace korvedan {
 
@@ -34,6 +35,7 @@ struct Progress {
   std::string name;
   std::vector<Profile> others;       // in the order they were put away
   bool all_open = false;
+  Settings settings;                 // shared by every profile
 
   bool is_open(std::size_t cave_index) const;
   // Called with a won cave's final score; true when anything changed (so it must be saved).

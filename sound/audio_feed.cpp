@@ -8,7 +8,7 @@ namespace korvedan {
 
 SoundLink make_sound_link(bool music_off) {
   return SoundLink{std::make_shared<std::atomic<std::uint8_t>>(music_off ? 0 : 1),
-                   std::make_shared<EffectChannel>()};
+                   std::make_shared<EffectChannel>(), std::make_shared<VolumeCells>()};
 }
 
 std::int16_t to_s16(float x) {
@@ -22,6 +22,10 @@ AudioFeed::AudioFeed(std::unique_ptr<Synth> synth, SoundLink link, int channels)
 
 void AudioFeed::begin_buffer() {
   synth_->set_music_on(link_.music_on->load(std::memory_order_relaxed));
+  if (link_.volumes) {
+    synth_->set_volumes(link_.volumes->music.load(std::memory_order_relaxed),
+                        link_.volumes->effects.load(std::memory_order_relaxed));
+  }
   link_.effects->receive_all([this](SoundEffect effect) { synth_->trigger(effect); });
 }
 

@@ -12,10 +12,18 @@
 
 namespace korvedan {
 
-// What the game and the audio thread share: the music-on byte and the effect channel.
+// The two volumes, 0..10 each: one byte apiece, written by the game, read by the audio thread.
+struct VolumeCells {
+  std::atomic<std::uint8_t> music{10};
+  std::atomic<std::uint8_t> effects{10};
+};
+static_assert(std::atomic<std::uint8_t>::is_always_lock_free);
+
+// What the game and the audio thread share: the music-on byte, the volumes and the effect channel.
 struct SoundLink {
   std::shared_ptr<std::atomic<std::uint8_t>> music_on;
   std::shared_ptr<EffectChannel> effects;
+  std::shared_ptr<VolumeCells> volumes = std::make_shared<VolumeCells>();
 };
 
 SoundLink make_sound_link(bool music_off);

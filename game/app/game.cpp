@@ -5,11 +5,21 @@
 
 namespace korvedan {
 
+FrameOutput Game::settings_output() const {
+  FrameOutput out;
+  const Settings& settings = session_.progress().settings;
+  out.music_on = !session_.progress().music_off;
+  out.fullscreen = settings.fullscreen;
+  out.music_volume = settings.music_volume;
+  out.effects_volume = settings.effects_volume;
+  out.keys = bindings_from(settings);
+  return out;
+}
+
 FrameOutput Game::frame(const FrameInput& input, float dt) {
   session_.update(input, dt);
-  FrameOutput out;
+  FrameOutput out = settings_output();
   out.effects = effects_for_events(session_.frame_events());
-  out.music_on = !session_.progress().music_off;
   out.save_progress = session_.take_save_needed();
   out.quit = session_.take_quit_requested();
   return out;

@@ -6,6 +6,7 @@
 #include "core/progress.hpp"
 #include "game/session/input.hpp"
 #include "game/session/input_records.hpp"
+#include "game/session/key_bindings.hpp"
 #include "game/session/session.hpp"
 #include "game/session/sound_dispatch.hpp"
 
@@ -17,6 +18,10 @@ struct FrameOutput {
   bool music_on = true;        // the synthesiser's music flag
   bool save_progress = false;  // the progress changed: write the save file
   bool quit = false;           // the player left by the title
+  bool fullscreen = false;     // the window covers the screen
+  std::uint8_t music_volume = volume_steps;    // 0..10
+  std::uint8_t effects_volume = volume_steps;  // 0..10
+  KeyBindings keys;            // the players' keys, for the input state
 
   bool operator==(const FrameOutput&) const = default;
 };
@@ -33,6 +38,8 @@ class Game {
   void draw(Canvas& canvas, const SpriteSheet& sprites) const;
   // Read-only, for the pictures, the save file and the tests.
   const Session& session() const { return session_; }
+  // The window, the sound and the keys as the settings want them, before the first frame.
+  FrameOutput settings_output() const;
 
  private:
   Session session_;

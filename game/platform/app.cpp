@@ -49,6 +49,22 @@ App::App(AppParts parts)
 
 App::~App() = default;
 
+// The window, the volumes and the keys as the game's settings want them.
+void App::apply_settings(const FrameOutput& out) {
+  input_.bindings = out.keys;
+  sound_.set_volumes(out.music_volume, out.effects_volume);
+  if (window_ != nullptr && out.fullscreen != fullscreen_) {
+    // Desktop fullscreen takes the screen as it is, without a mode change; the picture keeps
+    // its whole-number scale and black bars as in a window.
+    if (SDL_SetWindowFullscreen(window_, out.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+      std::cerr << "could not change to " << (out.fullscreen ? "fullscreen" : "a window") << ": " << SDL_GetError()
+                << "\n";
+    }
+    fullscreen_ = out.fullscreen;  // tried once per change, not every frame
+    log_start(out.fullscreen ? "fullscreen" : "windowed");
+  }
+}
+
 void App::run() {
   open_window();  // the loop has just started: the moment to make the window
   while (running_) {
@@ -100,6 +116,7 @@ void App::open_window() {
   redraw_requested_ = true;
   start_sound_once();
   log_start(sound_.running() ? "sound running" : "no sound");
+  apply_settings(game_.settings_output());
 }
 
 void App::start_sound_once() {
@@ -138,6 +155,7 @@ void App::frame() {
     sound_.feed(out.music_on, out.effects.view());
     sound_.report_if_stopped();
   }
+  apply_settings(out);
   if (out.save_progress) save_.save(game_.session().progress());
   if (out.quit) {
     log_start("leaving by the title");

@@ -62,6 +62,7 @@ class App {
   Canvas canvas_;
   SpriteSheet sprites_;
   InputState input_;
+  void apply_settings(const FrameOutput& out);
   SharedPads pro_pads_;
   std::vector<PadState> pro_pads_now_;  // this frame's copy, its storage kept
   std::unique_ptr<SdlGamepads> gamepads_;
@@ -73,6 +74,7 @@ class App {
   std::uint64_t next_frame_;
   std::uint64_t frame_ticks_;  // one frame period in performance-counter ticks
   bool redraw_requested_ = false;
+  bool fullscreen_ = false;  // what the window was last told
   bool running_ = true;
   std::uint64_t frames_drawn_ = 0;
   bool log_frame_times_ = false;  // KV_FRAME_TIMES: one line of timings per frame on standard error

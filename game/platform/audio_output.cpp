@@ -124,6 +124,12 @@ void AudioOutput::feed(bool music_on, std::span<const SoundEffect> effects) {
   dispatch_sound(music_on, effects, *link_.music_on, *link_.effects);
 }
 
+void AudioOutput::set_volumes(std::uint8_t music, std::uint8_t effects) {
+  if (!running()) return;
+  link_.volumes->music.store(music, std::memory_order_relaxed);
+  link_.volumes->effects.store(effects, std::memory_order_relaxed);
+}
+
 void AudioOutput::report_if_stopped() {
   if (!running() || stop_reported_) return;
   if (SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED) {

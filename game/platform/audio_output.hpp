@@ -39,6 +39,8 @@ class AudioOutput {
 
   // Once per frame while sound runs: the music flag and the frame's effects.
   void feed(bool music_on, std::span<const SoundEffect> effects);
+  // The volumes 0..10 for the audio thread, which reads them at its next buffer.
+  void set_volumes(std::uint8_t music, std::uint8_t effects);
   // Reports once on standard error when the card has gone away under a running stream.
   void report_if_stopped();
 

@@ -219,12 +219,14 @@ std::vector<std::uint32_t> read_best(const Json& value, const std::string& where
 // A record's members, given either by name in an object or by place in an array.
 class Members {
  public:
+  // An array may leave out the optional members after the first `array_length` ones.
   Members(const Json& record, const std::string& where, const char* what,
-          std::span<const char* const> names)
+          std::span<const char* const> names, std::size_t array_length = 0)
       : record_(record), where_(where), names_(names) {
     if (record.is_array()) {
-      if (record.size() != names.size()) {
-        throw Invalid{prefix() + "expected an array of " + std::to_string(names.size()) +
+      const std::size_t shortest = array_length == 0 ? names.size() : array_length;
+      if (record.size() != shortest && record.size() != names.size()) {
+        throw Invalid{prefix() + "expected an array of " + std::to_string(shortest) +
                       " values, found " + std::to_string(record.size())};
       }
     } else if (!record.is_object()) {
@@ -234,7 +236,7 @@ class Members {
 
   // The member, or nullptr when an object lacks it.
   const Json* find(std::size_t index) const {
-    if (record_.is_array()) return &record_[index];
+    if (record_.is_array()) return index < record_.size() ? &record_[index] : nullptr;
     const auto member = record_.find(names_[index]);
     return member == record_.end() ? nullptr : &*member;
   }
@@ -258,9 +260,42 @@ class Members {
 };
 
 constexpr std::array<const char*, 4> profile_members{"slot", "name", "solved", "best"};
-constexpr std::array<const char*, 9> progress_members{
+constexpr std::size_t first_progress_members = 9;  // what every save has had from the start
+constexpr std::array<const char*, 14> progress_members{
     "solved", "best", "music_off", "two_players", "difficulty", "slot", "name", "others",
-    "all_open"};
+    "all_open", "fullscreen", "language", "music_volume", "effects_volume", "keys"};
+
+Language read_language(const Json& value, const std::string& where) {
+  if (value.is_string()) {
+    const std::string& text = value.get_ref<const std::string&>();
+    if (text == "de") return Language::German;
+    if (text == "en") return Language::English;
+  }
+  wrong(where, value, "\"de\" or \"en\"");
+}
+
+std::uint8_t read_volume(const Json& value, const std::string& where) {
+  if (value.is_number_unsigned() && value.get<std::uint64_t>() <= volume_steps) {
+    return static_cast<std::uint8_t>(value.get<std::uint64_t>());
+  }
+  wrong(where, value, "a volume from 0 to 10");
+}
+
+// Two players' keys, each a list of six key names; which names the game knows is the input
+// code's business.
+std::array<KeyNames, 2> read_keys(const Json& value, const std::string& where) {
+  if (!value.is_array() || value.size() != 2) wrong(where, value, "an array of two players' keys");
+  std::array<KeyNames, 2> keys;
+  for (std::size_t p = 0; p < 2; ++p) {
+    const std::string at = where + "[" + std::to_string(p) + "]";
+    const Json& names = value[p];
+    if (!names.is_array() || names.size() != bound_actions) wrong(at, names, "an array of six key names");
+    for (std::size_t a = 0; a < bound_actions; ++a) {
+      keys[p][a] = read_string(names[a], at + "[" + std::to_string(a) + "]");
+    }
+  }
+  return keys;
+}
 
 Profile read_profile(const Json& value, const std::string& where) {
   // Only the whole record may come as an array of values; a profile is always an object.
@@ -275,7 +310,7 @@ Profile read_profile(const Json& value, const std::string& where) {
 }
 
 Progress read_progress(const Json& value) {
-  const Members m(value, "", "an object or an array of nine values", progress_members);
+  const Members m(value, "", "an object or an array of nine values", progress_members, first_progress_members);
   Progress progress;
   progress.solved = read_u64(m.require(0), m.path(0));
   progress.best = read_best(m.require(1), m.path(1));
@@ -291,6 +326,12 @@ Progress read_progress(const Json& value) {
     }
   }
   if (const Json* v = m.find(8)) progress.all_open = read_bool(*v, m.path(8));
+  Settings& settings = progress.settings;
+  if (const Json* v = m.find(9)) settings.fullscreen = read_bool(*v, m.path(9));
+  if (const Json* v = m.find(10)) settings.language = read_language(*v, m.path(10));
+  if (const Json* v = m.find(11)) settings.music_volume = read_volume(*v, m.path(11));
+  if (const Json* v = m.find(12)) settings.effects_volume = read_volume(*v, m.path(12));
+  if (const Json* v = m.find(13)) settings.keys = read_keys(*v, m.path(13));
   return progress;
 }
 
@@ -322,6 +363,18 @@ std::string progress_to_json(const Progress& progress) {
   record["name"] = progress.name;
   record["others"] = std::move(others);
   record["all_open"] = progress.all_open;
+  // The options come after, and only once they were changed: a player who never touched them
+  // keeps a save just like the ones written before there were options.
+  const Settings& settings = progress.settings;
+  if (settings != Settings{}) {
+    record["fullscreen"] = settings.fullscreen;
+    record["language"] = settings.language == Language::English ? "en" : "de";
+    record["music_volume"] = settings.music_volume;
+    record["effects_volume"] = settings.effects_volume;
+    OrderedJson keys = OrderedJson::array();
+    for (const KeyNames& names : settings.keys) keys.push_back(names);
+    record["keys"] = std::move(keys);
+  }
   // A name that is not valid UTF-8 can only come from a bug; write it mended rather than fail.
   return record.dump(-1, ' ', false, OrderedJson::error_handler_t::replace);
 }

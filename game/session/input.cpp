@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 #include <utility>
 
 namespace korvedan {
@@ -14,26 +15,17 @@ namespace {
 struct DirectionKey {
   std::size_t player;
   Dir dir;
-  KeyCode key;
 };
 
-// Searched in this order.
-constexpr std::array<DirectionKey, 8> direction_keys{{
-    {0, Dir::Up, KeyCode::ArrowUp},
-    {0, Dir::Right, KeyCode::ArrowRight},
-    {0, Dir::Down, KeyCode::ArrowDown},
-    {0, Dir::Left, KeyCode::ArrowLeft},
-    {1, Dir::Up, KeyCode::KeyW},
-    {1, Dir::Right, KeyCode::KeyD},
-    {1, Dir::Down, KeyCode::KeyS},
-    {1, Dir::Left, KeyCode::KeyA},
-}};
-
-const DirectionKey* direction_of(KeyCode key) {
-  for (const DirectionKey& entry : direction_keys) {
-    if (entry.key == key) return &entry;
+// Player 1's keys are searched before player 2's, each in the order up, right, down, left.
+std::optional<DirectionKey> direction_of(const KeyBindings& bindings, KeyCode key) {
+  constexpr std::array<Dir, 4> dirs{Dir::Up, Dir::Right, Dir::Down, Dir::Left};
+  for (std::size_t p = 0; p < 2; ++p) {
+    for (std::size_t d = 0; d < dirs.size(); ++d) {
+      if (bindings.keys[p][d] == key) return DirectionKey{p, dirs[d]};
+    }
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 template <class T>
@@ -101,7 +93,7 @@ void InputState::on_key(KeyCode key, bool pressed, bool repeat, std::string_view
     held_keys.push_back(key);
     pressed_keys.push_back(key);
   }
-  if (const DirectionKey* entry = direction_of(key)) {
+  if (const std::optional<DirectionKey> entry = direction_of(bindings, key)) {
     std::vector<Dir>& stack = dir_stack[entry->player];
     erase_value(stack, entry->dir);
     if (pressed) stack.push_back(entry->dir);
@@ -173,13 +165,24 @@ void InputState::take_name_text(FrameInput& input) {
 
 void InputState::keyboard_snapshot(FrameInput& input) const {
   const auto pressed = [this](KeyCode key) { return contains(pressed_keys, key); };
-  input.grab_held[0] = contains(held_keys, KeyCode::ShiftRight);
-  input.grab_held[1] = contains(held_keys, KeyCode::ShiftLeft);
-  input.fire_pressed[0] = pressed(KeyCode::Space) || pressed(KeyCode::Enter) || pressed(KeyCode::NumpadEnter) ||
-                          pressed(KeyCode::ControlRight);
-  input.fire_pressed[1] = pressed(KeyCode::KeyQ) || pressed(KeyCode::ControlLeft);
-  input.confirm = pressed(KeyCode::Space) || pressed(KeyCode::Enter) || pressed(KeyCode::NumpadEnter) || clicked ||
-                  tapped;
+  // Alt+Enter is the window's: it neither confirms nor throws dynamite.
+  const bool alt = contains(held_keys, KeyCode::AltLeft) || contains(held_keys, KeyCode::AltRight);
+  const bool enter = !alt && (pressed(KeyCode::Enter) || pressed(KeyCode::NumpadEnter));
+  input.fullscreen_key = pressed(KeyCode::F11) || (alt && (pressed(KeyCode::Enter) || pressed(KeyCode::NumpadEnter)));
+  input.help_key = pressed(KeyCode::F1);
+  for (const KeyCode key : pressed_keys) {
+    if (key != KeyCode::Unidentified) {
+      input.first_key = key;
+      break;
+    }
+  }
+  input.grab_held[0] = contains(held_keys, bindings.key(0, Action::Grab));
+  input.grab_held[1] = contains(held_keys, bindings.key(1, Action::Grab));
+  input.fire_pressed[0] = pressed(KeyCode::Space) || enter || pressed(bindings.key(0, Action::Dynamite));
+  // Left Ctrl is player 2's second dynamite key while no one has taken it for something else.
+  input.fire_pressed[1] = pressed(bindings.key(1, Action::Dynamite)) ||
+                          (pressed(KeyCode::ControlLeft) && !bindings.binds(KeyCode::ControlLeft));
+  input.confirm = pressed(KeyCode::Space) || enter || clicked || tapped;
   input.restart = pressed(KeyCode::KeyR);
   input.back = pressed(KeyCode::Escape);
   input.pause = pressed(KeyCode::KeyP);
@@ -190,8 +193,8 @@ void InputState::keyboard_snapshot(FrameInput& input) const {
   for (std::size_t p = 0; p < 2; ++p) {
     input.held_dir[p] = dir_stack[p].empty() ? Dir::None : dir_stack[p].back();
     for (auto key = pressed_keys.rbegin(); key != pressed_keys.rend(); ++key) {
-      const DirectionKey* entry = direction_of(*key);
-      if (entry != nullptr && entry->player == p) {
+      const std::optional<DirectionKey> entry = direction_of(bindings, *key);
+      if (entry && entry->player == p) {
         input.pressed_dir[p] = entry->dir;
         break;
       }

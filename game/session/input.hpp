@@ -10,6 +10,7 @@
 
 #include "core/cave.hpp"
 #include "game/session/input_records.hpp"
+#include "game/session/key_bindings.hpp"
 #include "game/session/key_code.hpp"
 
 namespace korvedan {
@@ -79,6 +80,7 @@ struct InputState {
   Dir last_swipe = Dir::None;
   std::array<PadState, 2> pad_previous{};
   unsigned gamepad_events_logged = 0;
+  KeyBindings bindings;  // the players' keys, as the game last handed them out
 
   // Room for every key and finger a player might hold, so that no frame reaches for the heap.
   InputState();

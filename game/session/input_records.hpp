@@ -12,6 +12,7 @@
 
 #include "core/cave.hpp"
 #include "core/progress.hpp"
+#include "game/session/key_code.hpp"
 
 namespace korvedan {
 
@@ -54,6 +55,9 @@ struct FrameInput {
   bool players_key = false;
   bool name_key = false;
   bool open_all_key = false;
+  bool help_key = false;        // F1: the help screen from the title, and back
+  bool fullscreen_key = false;  // F11 or Alt+Enter, anywhere
+  KeyCode first_key = KeyCode::Unidentified;  // the frame's first key press, for choosing a new key
   // For the name entry: the frame's Backspace presses, then the letters and digits it typed
   // (upper case, in order; a name never takes more than name_length of them).
   unsigned backspaces = 0;

@@ -80,6 +80,7 @@ void Session::start_cave(std::size_t index) {
   state_.latched_dir = {Dir::None, Dir::None};
   state_.time_up = false;
   state_.end_clock = 0;
+  state_.lost_cause = LostCause::Unknown;
   state_.camera = camera_target();  // no sliding in from the old cave
 }
 
@@ -88,9 +89,17 @@ void Session::update(const FrameInput& input, float dt) {
   state_.pro_pads_in_use = input.pro_pads_in_use;
   state_.screen_clock += dt;
   state_.frame_events.clear();
+  if (input.fullscreen_key) {  // anywhere, even while a name is typed
+    state_.progress.settings.fullscreen = !state_.progress.settings.fullscreen;
+    state_.save_needed = true;
+  }
   if (state_.name_edit) {
     edit_name(*state_.name_edit, input);
     enter_name(input);
+    return;
+  }
+  if (state_.help) {
+    help_frame(input);
     return;
   }
   if (input.music) {
@@ -120,7 +129,18 @@ void Session::enter_name(const FrameInput& input) {
   }
 }
 
+void Session::help_frame(const FrameInput& input) {
+  const HelpOutcome out =
+      help_screen_frame(*state_.help, state_.progress.settings, input, help_page_count(state_.progress));
+  if (out.settings_changed) state_.save_needed = true;
+  if (out.close) state_.help.reset();
+}
+
 void Session::title_actions(const FrameInput& input, float dt) {
+  if (input.help_key) {
+    state_.help = HelpScreen{};
+    return;
+  }
   const Dir held = input.held_dir[0] != Dir::None ? input.held_dir[0] : input.held_dir[1];
   Dir repeat_step = Dir::None;
   if (held == Dir::Right || held == Dir::Left) {
@@ -261,6 +281,7 @@ void Session::session_tick(TickInput player1, TickInput player2) {
   }
 
   tick_events_.clear();
+  const LossWatch watch = watch_diggers(state_.cave, player1, player2);
   tick(state_.cave, player1, player2, tick_events_);
   for (const CaveEvent event : tick_events_) {
     if ((event == CaveEvent::CreatureStep && !crawler_seen) ||
@@ -278,6 +299,7 @@ void Session::session_tick(TickInput player1, TickInput player2) {
         break;
       case CaveEvent::Lost:
         state_.end_clock = 0;
+        state_.lost_cause = korvedan::lost_cause(watch, state_.cave, tick_events_);
         break;
       case CaveEvent::TimeUp:
         state_.time_up = true;

@@ -13,6 +13,8 @@
 #include "core/progress.hpp"
 #include "core/tick.hpp"
 #include "game/session/input_records.hpp"
+#include "game/session/lost_cause.hpp"
+#include "game/session/options.hpp"
 
 namespace korvedan {
 
@@ -52,6 +54,8 @@ struct SessionState {
   bool paused = false;
   bool time_up = false;            // the running cave was lost by time
   bool quit_requested = false;
+  std::optional<HelpScreen> help;  // the help and options pages, open over the title
+  LostCause lost_cause = LostCause::Unknown;  // what ended the cave, once it is lost
 
   bool operator==(const SessionState&) const = default;
 };
@@ -93,6 +97,8 @@ class Session {
   bool paused() const { return state_.paused; }
   bool time_up() const { return state_.time_up; }
   bool quit_requested() const { return state_.quit_requested; }
+  const std::optional<HelpScreen>& help() const { return state_.help; }
+  LostCause lost_cause() const { return state_.lost_cause; }
   const SessionState& state() const { return state_; }
 
   // Scenes set up by hand, bypassing the rules: the screenshot tour, the benchmarks, the tests.
@@ -102,6 +108,7 @@ class Session {
 
  private:
   void enter_name(const FrameInput& input);
+  void help_frame(const FrameInput& input);
   void title_actions(const FrameInput& input, float dt);
   void play(const FrameInput& input, float dt);
   void run_ticks(const FrameInput& input, float dt);

@@ -11,7 +11,9 @@
 #include "art/font.hpp"
 #include "core/levels.hpp"
 #include "game/view/cell_sprites.hpp"
+#include "game/view/help_view.hpp"
 #include "game/view/text_line.hpp"
+#include "game/view/texts.hpp"
 #include "game/view/view_boxes.hpp"
 
 namespace korvedan {
@@ -28,13 +30,15 @@ std::uint32_t best_of(const Progress& progress, std::size_t cave_index) {
 
 bool locked(const Session& s) { return s.progress().solved < s.cave_index() && !s.progress().all_open; }
 
-std::string_view difficulty_name(Difficulty d) {
+Text difficulty_name(Difficulty d) {
   switch (d) {
-    case Difficulty::Easy: return "LEICHT";
-    case Difficulty::Hard: return "SCHWER";
-    default: return "NORMAL";
+    case Difficulty::Easy: return Text::Easy;
+    case Difficulty::Hard: return Text::Hard;
+    default: return Text::Normal;
   }
 }
+
+Language language_of(const Session& s) { return s.progress().settings.language; }
 
 std::int32_t saturating_round(float value) {
   const float r = std::round(value);  // halves away from zero
@@ -46,14 +50,17 @@ std::int32_t saturating_round(float value) {
 }
 
 TextLine pad_note(const Session& s) {
-  if (s.pro_pads_in_use() == s.pads_in_use()) return TextLine() << s.pads_in_use() << " PRO CONTROLLER";
-  if (s.pads_in_use() == 1) return TextLine("1 GAMEPAD");
-  return TextLine() << s.pads_in_use() << " GAMEPADS";
+  const Language l = language_of(s);
+  if (s.pro_pads_in_use() == s.pads_in_use()) return TextLine() << s.pads_in_use() << text(Text::ProControllers, l);
+  if (s.pads_in_use() == 1) return TextLine(text(Text::OneGamepad, l));
+  return TextLine() << s.pads_in_use() << text(Text::Gamepads, l);
 }
 
 void draw_title(Canvas& canvas, const Session& s, const SpriteSheet& sprites) {
   const float h = s.screen_clock();
   const Progress& p = s.progress();
+  const Language l = p.settings.language;
+  const auto t = [l](Text id) { return text(id, l); };
   for (std::int32_t y = 0; y <= 192; y += 16) {
     for (std::int32_t x = 0; x <= 304; x += 16) canvas.blit(sprites.sprite({SpriteKind::Dirt}), x, y);
   }
@@ -63,8 +70,12 @@ void draw_title(Canvas& canvas, const Session& s, const SpriteSheet& sprites) {
   }
   canvas.shade_rows(0, 200, 96);
   draw_text_centred(canvas, 22, "KORVEDAN", colours::gold, 3);
-  draw_text(canvas, 6, 5, TextLine("BUILD ") << build_label, colours::lavender, 1);
-  draw_text_centred(canvas, 50, "GRABEN. SAMMELN. NICHTS AUF DEN KOPF KRIEGEN.", colours::lavender, 1);
+  draw_text(canvas, 6, 5, TextLine(t(Text::BuildPrefix)) << build_label, colours::lavender, 1);
+  // The way to the help screen, across from the build label (a line lower under a pad note).
+  const std::string_view help_hint = t(Text::HelpHint);
+  draw_text(canvas, 314 - static_cast<std::int32_t>(text_width(help_hint)), s.pads_in_use() != 0 ? 14 : 5, help_hint,
+            colours::lavender, 1);
+  draw_text_centred(canvas, 50, t(Text::Tagline), colours::lavender, 1);
 
   // A parade of the cave's folk on a strip of floor.
   for (std::int32_t x = 0; x <= 304; x += 16) canvas.blit(sprites.sprite({SpriteKind::Floor}), x, 66);
@@ -85,46 +96,47 @@ void draw_title(Canvas& canvas, const Session& s, const SpriteSheet& sprites) {
 
   if (s.name_edit()) {
     const char* cursor = animation_step(3, h) % 2 == 0 ? "<" : " ";
-    draw_text_centred(canvas, 86, TextLine("NAME: ") << *s.name_edit() << cursor, colours::gold, 1);
+    draw_text_centred(canvas, 86, TextLine(t(Text::NamePrefix)) << *s.name_edit() << cursor, colours::gold, 1);
   } else {
     TextLine who;
     if (p.name.empty()) {
-      who << "SPIELER " << std::uint64_t{p.slot} + 1;
+      who << t(Text::PlayerPrefix) << std::uint64_t{p.slot} + 1;
     } else {
       who << p.name;
     }
     const std::uint64_t points = std::accumulate(p.best.begin(), p.best.end(), std::uint64_t{0});
     draw_text_centred(canvas, 86,
-                      who << " - " << std::min<std::uint64_t>(p.solved, level_count) << " GESCHAFFT - " << points
-                          << " PUNKTE",
+                      who << " - " << std::min<std::uint64_t>(p.solved, level_count) << t(Text::SolvedMiddle)
+                          << points << t(Text::PointsSuffix),
                       colours::text_white, 1);
   }
   draw_text_centred(canvas, 98,
                     TextLine(s.cave_index() == 0 ? " " : "<")
-                        << " SCHACHT " << s.cave_index() + 1 << " VON " << level_count << " "
+                        << t(Text::CaveWord) << s.cave_index() + 1 << t(Text::OfWord) << level_count << " "
                         << (s.cave_index() + 1 == level_count ? " " : ">"),
                     colours::text_white, 1);
   const LevelEntry& level = level_entry(s.cave_index());
   const bool is_locked = locked(s);
   draw_text_centred(canvas, 109, level.name, is_locked ? colours::lavender : colours::teal, 2);
-  constexpr std::string_view typing_help = "TIPPEN, DANN EINGABE. ESC: ABBRUCH";
+  const std::string_view typing_help = t(Text::TypingHelp);
   if (is_locked) {
-    draw_text_centred(canvas, 127, "NOCH VERSCHLOSSEN", colours::alarm_red, 1);
+    draw_text_centred(canvas, 127, t(Text::Locked), colours::alarm_red, 1);
     if (s.name_edit()) draw_text_centred(canvas, 139, typing_help, colours::gold, 1);
   } else {
     const std::uint32_t best = best_of(p, s.cave_index());
     draw_text_centred(canvas, 127,
-                      best != 0 ? TextLine("BESTWERT ") << best
-                                : TextLine() << level.crystals_needed << " KRISTALLE BIS ZUR LUKE",
+                      best != 0 ? TextLine(t(Text::BestPrefix)) << best
+                                : TextLine() << level.crystals_needed << t(Text::CrystalsToHatch),
                       colours::text_white, 1);
     if (s.name_edit()) {
       draw_text_centred(canvas, 139, typing_help, colours::gold, 1);
     } else if (animation_step(2.5f, h) % 2 == 0) {
-      draw_text_centred(canvas, 139, "LEERTASTE ODER TIPPEN: LOS!", colours::gold, 1);
+      draw_text_centred(canvas, 139, t(Text::StartPrompt), colours::gold, 1);
     }
   }
   TextLine players_line;
-  players_line << "HOCH: " << (p.two_players ? 2u : 1u) << " SPIELER   RUNTER: " << difficulty_name(p.difficulty);
+  players_line << t(Text::PlayersPrefix) << (p.two_players ? 2u : 1u) << t(Text::PlayersMiddle)
+               << t(difficulty_name(p.difficulty));
   draw_text_centred(canvas, 151, players_line, colours::text_white, 1);
   const auto w = static_cast<std::int32_t>(text_width(players_line));
   if (s.pads_in_use() != 0) {
@@ -136,14 +148,14 @@ void draw_title(Canvas& canvas, const Session& s, const SpriteSheet& sprites) {
     canvas.blit(sprites.sprite(digger_key(SpriteKind::DiggerLeft, 1, walk)), w / 2 + 168, 146);
   }
   draw_text_centred(canvas, 162,
-                    p.two_players ? "1: PFEILE, UMSCH. R., STRG   2: WASD, UMSCH. L., Q"
-                                  : "PFEILE: LAUFEN  UMSCHALT: GREIFEN  LEER: DYNAMIT",
+                    t(p.two_players ? Text::HelpTwoPlayers : Text::HelpOnePlayer),
                     colours::lavender, 1);
   draw_text_centred(canvas, 172,
-                    TextLine("R: NEU   P: PAUSE   M: MUSIK ") << (p.music_off ? "AUS" : "AN") << "   ESC: ZURUECK",
+                    TextLine(t(Text::KeysLine)) << t(p.music_off ? Text::MusicOff : Text::MusicOn)
+                                                << t(Text::BackSuffix),
                     colours::lavender, 1);
   draw_text_centred(canvas, 182,
-                    TextLine("TAB: SPIELER   N: NAME   ") << (p.all_open ? "F9: WIEDER SPERREN" : "F9: ALLE OEFFNEN"),
+                    TextLine(t(Text::ProfileLine)) << t(p.all_open ? Text::LockAgain : Text::OpenAll),
                     colours::lavender, 1);
 }
 
@@ -198,11 +210,12 @@ void draw_cells(Canvas& canvas, const Session& s, const SpriteSheet& sprites) {
 void draw_status_bar(Canvas& canvas, const Session& s, const SpriteSheet& sprites) {
   const Cave& cave = s.cave();
   const float h = s.screen_clock();
+  const Language l = language_of(s);
   canvas.fill_rect(0, 0, 320, 24, colours::hud_background);
   canvas.fill_rect(0, 23, 320, 1, colours::hud_rule);
   draw_text(canvas, 4, 3, TextLine() << s.cave_index() + 1 << " " << level_entry(s.cave_index()).name,
             colours::text_white, 1);
-  draw_text_right(canvas, 320, 3, TextLine("PUNKTE ").padded(cave.score, 5), colours::text_white);
+  draw_text_right(canvas, 320, 3, TextLine(text(Text::ScorePrefix, l)).padded(cave.score, 5), colours::text_white);
   canvas.blit(sprites.sprite({SpriteKind::Crystal, 4}), 0, 7);
   canvas.fill_rect(0, 23, 16, 1, colours::hud_rule);
 
@@ -210,14 +223,14 @@ void draw_status_bar(Canvas& canvas, const Session& s, const SpriteSheet& sprite
   draw_text(canvas, 18, 13, TextLine().padded(cave.crystals, 2) << "/" << TextLine().padded(cave.crystals_needed, 2),
             open ? colours::gold : colours::teal, 1);
   if (open && cave.outcome == CaveOutcome::Running && animation_step(3, h) % 2 == 0) {
-    draw_text(canvas, 54, 13, "LUKE OFFEN!", colours::gold, 1);
+    draw_text(canvas, 54, 13, text(Text::HatchOpen, l), colours::gold, 1);
   }
   if (cave.lamp_broken) {
-    draw_text(canvas, 54, 13, "LAMPE KAPUTT", colours::alarm_red, 1);
+    draw_text(canvas, 54, 13, text(Text::LampBroken, l), colours::alarm_red, 1);
   } else if (cave.unlit_lamps != 0) {
-    draw_text(canvas, 54, 13, TextLine("LAMPEN ") << cave.unlit_lamps, colours::text_white, 1);
+    draw_text(canvas, 54, 13, TextLine(text(Text::LampsPrefix, l)) << cave.unlit_lamps, colours::text_white, 1);
   }
-  draw_text(canvas, 132, 13, TextLine("DYNAMIT ") << cave.dynamite,
+  draw_text(canvas, 132, 13, TextLine(text(Text::DynamitePrefix, l)) << cave.dynamite,
             cave.dynamite != 0 ? colours::alarm_red : colours::text_white, 1);
   constexpr Rgb key_colours[3] = {{236, 76, 76}, {84, 206, 116}, {244, 204, 60}};
   for (std::int32_t i = 0; i < 3; ++i) {
@@ -228,13 +241,17 @@ void draw_status_bar(Canvas& canvas, const Session& s, const SpriteSheet& sprite
   const auto seconds = static_cast<std::uint64_t>(std::ceil(static_cast<float>(cave.time_left) * 0.13f));
   const bool calm = seconds > 20 || cave.outcome != CaveOutcome::Running;
   const Rgb time_colour = calm || animation_step(4, h) % 2 == 1 ? colours::text_white : colours::alarm_red;
-  draw_text_right(canvas, 320, 13, TextLine("ZEIT ").padded(seconds, 3), time_colour);
+  draw_text_right(canvas, 320, 13, TextLine(text(Text::TimePrefix, l)).padded(seconds, 3), time_colour);
 }
 
 }  // namespace
 
 void draw_view(Canvas& canvas, const Session& session, const SpriteSheet& sprites) {
   if (!session.playing()) {
+    if (session.help()) {
+      draw_help_screen(canvas, session, sprites);
+      return;
+    }
     draw_title(canvas, session, sprites);
     return;
   }

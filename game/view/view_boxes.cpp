@@ -2,12 +2,14 @@
 #include "game/view/view_boxes.hpp"
 
 #include <initializer_list>
+#include <optional>
 #include <string_view>
 
 #include "art/colours.hpp"
 #include "art/font.hpp"
 #include "core/levels.hpp"
 #include "game/view/text_line.hpp"
+#include "game/view/texts.hpp"
 
 namespace korvedan {
 
@@ -24,20 +26,41 @@ void draw_band(Canvas& canvas, std::string_view title, Rgb title_colour,
   }
 }
 
+// The small line under the lost box's title; nothing when the cause is not known.
+std::optional<Text> cause_text(LostCause cause) {
+  switch (cause) {
+    case LostCause::Crushed: return Text::CauseCrushed;
+    case LostCause::Caught: return Text::CauseCaught;
+    case LostCause::BlownUp: return Text::CauseBlownUp;
+    case LostCause::Drop: return Text::CauseDrop;
+    case LostCause::Acid: return Text::CauseAcid;
+    case LostCause::Lamp: return Text::CauseLamp;
+    case LostCause::Unknown: break;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 void draw_box(Canvas& canvas, const Session& s) {
   const Cave& cave = s.cave();
+  const Language l = s.progress().settings.language;
+  const auto t = [l](Text id) { return text(id, l); };
   if (s.paused()) {
-    draw_band(canvas, "PAUSE", colours::text_white, {"P: WEITER"});
+    draw_band(canvas, t(Text::Pause), colours::text_white, {t(Text::PauseGoOn)});
   } else if (cave.outcome == CaveOutcome::Won) {
     const std::uint32_t best = s.cave_index() < s.progress().best.size() ? s.progress().best[s.cave_index()] : 0;
-    draw_band(canvas, "GESCHAFFT!", colours::gold,
-              {TextLine("PUNKTE ") << cave.score << "   BESTWERT " << best,
-               s.cave_index() + 1 == level_count ? "ALLE SCHAECHTE GESCHAFFT!" : "LEERTASTE ODER TIPPEN: WEITER"});
+    draw_band(canvas, t(Text::Won), colours::gold,
+              {TextLine(t(Text::WonScorePrefix)) << cave.score << t(Text::WonBestPrefix) << best,
+               t(s.cave_index() + 1 == level_count ? Text::AllCavesDone : Text::WonGoOn)});
   } else if (cave.outcome == CaveOutcome::Lost && s.end_clock() >= lost_box_delay) {
-    draw_band(canvas, s.time_up() ? "ZEIT ABGELAUFEN!" : "DAS WAR NICHTS!", colours::alarm_red,
-              {"LEERTASTE ODER TIPPEN: NOCHMAL"});
+    if (s.time_up()) {
+      draw_band(canvas, t(Text::TimeUp), colours::alarm_red, {t(Text::LostTryAgain)});
+    } else if (const auto cause = cause_text(s.lost_cause())) {
+      draw_band(canvas, t(Text::Lost), colours::alarm_red, {t(*cause), t(Text::LostTryAgain)});
+    } else {
+      draw_band(canvas, t(Text::Lost), colours::alarm_red, {t(Text::LostTryAgain)});
+    }
   }
 }
 

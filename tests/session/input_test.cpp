@@ -460,7 +460,8 @@ TEST(PadMerge, OnlyTheFirstSixtyGamepadEventsAreLogged) {
 TEST(KeyNames, NamesGoBothWays) {
   EXPECT_EQ(key_name(KeyCode::NumpadEnter), "NumpadEnter");
   EXPECT_EQ(key_from_name("ShiftRight"), KeyCode::ShiftRight);
-  EXPECT_EQ(key_from_name("KeyZ"), std::nullopt);
+  EXPECT_EQ(key_from_name("KeyZ"), KeyCode::KeyZ);  // a key a player may choose
+  EXPECT_EQ(key_from_name("ContextMenu"), std::nullopt);
 }
 
 }  // namespace
