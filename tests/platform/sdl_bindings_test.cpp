@@ -83,15 +83,30 @@ TEST(SdlKeys, EveryBindingByItsPhysicalKey) {
       {SDL_SCANCODE_TAB, command(&FrameInput::players_key)},
       {SDL_SCANCODE_N, command(&FrameInput::name_key)},
       {SDL_SCANCODE_F9, command(&FrameInput::open_all_key)},
-      // Keys the game has no use for, whatever a layout prints on them.
+      // Keys with no standard job, whatever a layout prints on them: a player may choose them.
       {SDL_SCANCODE_E, FrameInput{}},
       {SDL_SCANCODE_KP_8, FrameInput{}},
       {SDL_SCANCODE_RALT, FrameInput{}},
       {SDL_SCANCODE_F10, FrameInput{}},
   };
-  for (const auto& [scancode, expected] : bindings) {
+  for (auto [scancode, expected] : bindings) {
+    expected.first_key = key_from_scancode(scancode);  // offered to the options page's key choice
+    ASSERT_NE(expected.first_key, KeyCode::Unidentified) << SDL_GetScancodeName(scancode);
     EXPECT_EQ(frame_with_key(scancode), expected) << SDL_GetScancodeName(scancode);
   }
+  // Keys the game does not know at all leave the frame empty.
+  for (const SDL_Scancode unknown : {SDL_SCANCODE_PAUSE, SDL_SCANCODE_APPLICATION, SDL_SCANCODE_F13}) {
+    EXPECT_EQ(frame_with_key(unknown), FrameInput{}) << SDL_GetScancodeName(unknown);
+  }
+  // The window's keys.
+  FrameInput f11;
+  f11.fullscreen_key = true;
+  f11.first_key = KeyCode::F11;
+  EXPECT_EQ(frame_with_key(SDL_SCANCODE_F11), f11);
+  FrameInput f1;
+  f1.help_key = true;
+  f1.first_key = KeyCode::F1;
+  EXPECT_EQ(frame_with_key(SDL_SCANCODE_F1), f1);
 }
 
 TEST(SdlKeys, BackspaceRemovesTheLastLetterOfTheName) {
