@@ -1,6 +1,7 @@
 // Drawing text with the 5 × 7 font: decoding the glyph rows and laying out character cells.
 #include "art/font.hpp"
 
+#include <charconv>
 #include <optional>
 
 #include "base/fatal.hpp"
@@ -13,14 +14,11 @@ namespace {
 // One binary row piece, an optional leading "+" allowed, as it must fit one byte.
 std::optional<std::uint8_t> parse_binary_byte(std::string_view piece) {
   if (!piece.empty() && piece.front() == '+') piece.remove_prefix(1);
-  if (piece.empty()) return std::nullopt;
-  unsigned value = 0;
-  for (char c : piece) {
-    if (c != '0' && c != '1') return std::nullopt;
-    value = value * 2 + static_cast<unsigned>(c - '0');
-    if (value > 255) return std::nullopt;
-  }
-  return static_cast<std::uint8_t>(value);
+  std::uint8_t value = 0;
+  const char* end = piece.data() + piece.size();
+  const auto [stop, error] = std::from_chars(piece.data(), end, value, 2);
+  if (error != std::errc() || stop != end) return std::nullopt;
+  return value;
 }
 
 // The next code point of a UTF-8 text. Any whole sequence is taken at its value, overlong,

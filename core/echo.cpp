@@ -1,6 +1,8 @@
 // Reading UTF-8 a character at a time, and quoting outside text for messages so that it stays one line.
 #include "core/echo.hpp"
 
+#include "base/hex_text.hpp"
+
 namespace korvedan {
 
 namespace {
@@ -20,10 +22,9 @@ void append_escaped(std::string& out, char32_t c, char32_t quote) {
     out += '\\';
     append_utf8(out, c);
   } else if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
-    constexpr char digits[] = "0123456789abcdef";
-    std::string hex;
-    for (char32_t v = c; v != 0; v >>= 4) hex.insert(hex.begin(), digits[v & 15]);
-    out += "\\u{" + hex + "}";
+    out += "\\u{";
+    append_hex(out, c);
+    out += '}';
   } else {
     append_utf8(out, c);
   }

@@ -4,15 +4,11 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "procon/procon_text.hpp"
+
 namespace korvedan {
 
 namespace {
-
-std::string hex4(Uint16 value) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%04x", static_cast<unsigned>(value));
-  return text;
-}
 
 std::string button_name(Uint8 button) {
   const char* name = SDL_GameControllerGetStringForButton(static_cast<SDL_GameControllerButton>(button));
@@ -48,7 +44,7 @@ std::vector<std::string> SdlGamepads::known_pads() const {
   for (int i = 0; i < SDL_NumJoysticks(); ++i) {
     const char* name = SDL_JoystickNameForIndex(i);
     lines.push_back("  " + std::to_string(SDL_JoystickGetDeviceInstanceID(i)) + ": " + (name ? name : "?") + " (" +
-                    hex4(SDL_JoystickGetDeviceVendor(i)) + ":" + hex4(SDL_JoystickGetDeviceProduct(i)) +
+                    hex_u16(SDL_JoystickGetDeviceVendor(i)) + ":" + hex_u16(SDL_JoystickGetDeviceProduct(i)) +
                     "), mapping from " + (SDL_IsGameController(i) ? "SDL's controller mappings" : "nowhere") +
                     ", connected: true");
   }
