@@ -14,10 +14,11 @@ namespace korvedan {
 namespace {
 
 // The alphabet of the caves' rows, written out as the level designers use it.
-constexpr std::string_view level_alphabet = " .%o*+nqQ@XbmcdrgyRGYW~^VELkOISA";
+constexpr std::string_view level_alphabet = " .%#o*+nqQ@XbmcdrgyRGYW~^VELkOISA";
 
+// The letter at (3, 1), above a hole; the digger stands at (1, 1) unless it is the letter.
 Result<Cave> cave_with(char letter) {
-  const std::string middle = std::string("#@X") + letter + "#";
+  const std::string middle = std::string("#") + (letter == '@' ? '.' : '@') + "X" + letter + "#";
   const std::vector<std::string_view> lines = {"#####", middle, "#.. #", "#####"};
   const LevelEntry entry{"ONE", lines, 0, 100};
   return parse_cave(entry, 1, Difficulty::Normal);
