@@ -5,13 +5,14 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
-#include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "game/app/recording.hpp"
 #include "core/input_tokens.hpp"
+#include "tools/cave_args.hpp"
 #include "tools/command.hpp"
 
 namespace korvedan::tool {
@@ -60,8 +61,8 @@ FrameInput command(bool FrameInput::*which) {
 
 int record_run(const Args& args) {
   if (args.size() != 3) return usage_error("record-run", "a cave number, a run file and an output file");
-  const int cave = std::atoi(args[0].c_str());
-  if (cave < 1) return usage_error("record-run", "caves count from 1");
+  const std::optional<std::size_t> cave = cave_index_arg(args[0]);
+  if (!cave) return usage_error("record-run", "a cave number from 1");
   std::ifstream file(args[1], std::ios::binary);
   std::ostringstream text;
   text << file.rdbuf();
@@ -80,7 +81,7 @@ int record_run(const Args& args) {
   d.idle(10);
   d.hold(0, Dir::Up, 1);  // two players
   d.idle(5);
-  for (int i = 1; i < cave; ++i) {
+  for (std::size_t i = 0; i < *cave; ++i) {
     d.hold(0, Dir::Right, 1);
     d.idle(2);
   }
