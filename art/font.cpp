@@ -1,9 +1,11 @@
 // Drawing text with the 5 × 7 font: decoding the glyph rows and laying out character cells.
 #include "art/font.hpp"
 
+#include <charconv>
 #include <optional>
 
 #include "base/fatal.hpp"
+#include "base/utf8.hpp"
 
 namespace korvedan {
 
@@ -12,41 +14,22 @@ namespace {
 // One binary row piece, an optional leading "+" allowed, as it must fit one byte.
 std::optional<std::uint8_t> parse_binary_byte(std::string_view piece) {
   if (!piece.empty() && piece.front() == '+') piece.remove_prefix(1);
-  if (piece.empty()) return std::nullopt;
-  unsigned value = 0;
-  for (char c : piece) {
-    if (c != '0' && c != '1') return std::nullopt;
-    value = value * 2 + static_cast<unsigned>(c - '0');
-    if (value > 255) return std::nullopt;
-  }
-  return static_cast<std::uint8_t>(value);
+  std::uint8_t value = 0;
+  const char* end = piece.data() + piece.size();
+  const auto [stop, error] = std::from_chars(piece.data(), end, value, 2);
+  if (error != std::errc() || stop != end) return std::nullopt;
+  return value;
 }
 
-// The next Unicode scalar of a UTF-8 text; a broken sequence counts as one character that
-// has no glyph, so it is drawn as a blank cell.
+// The next code point of a UTF-8 text. Any whole sequence is taken at its value, overlong,
+// surrogate or too large alike (such a value has no glyph and is drawn as a blank cell); a
+// broken sequence counts as one blank character for its first byte.
 char32_t next_scalar(std::string_view text, std::size_t& pos) {
-  const auto lead = static_cast<unsigned char>(text[pos++]);
-  if (lead < 0x80) return lead;
-  int extra = 0;
-  char32_t value = 0;
-  if ((lead & 0xE0) == 0xC0) {
-    extra = 1, value = lead & 0x1F;
-  } else if ((lead & 0xF0) == 0xE0) {
-    extra = 2, value = lead & 0x0F;
-  } else if ((lead & 0xF8) == 0xF0) {
-    extra = 3, value = lead & 0x07;
-  } else {
-    return U'\uFFFD';
-  }
-  std::size_t p = pos;
-  for (int i = 0; i < extra; ++i, ++p) {
-    if (p >= text.size()) return U'\uFFFD';
-    const auto next = static_cast<unsigned char>(text[p]);
-    if ((next & 0xC0) != 0x80) return U'\uFFFD';
-    value = (value << 6) | (next & 0x3F);
-  }
-  pos = p;
-  return value;
+  const Utf8Step step = decode_utf8(text.substr(pos));
+  const bool broken = step.error == Utf8Error::BadLead || step.error == Utf8Error::Truncated ||
+                      step.error == Utf8Error::BadContinuation;
+  pos += broken ? 1 : step.length;
+  return broken ? replacement_char : step.code;
 }
 
 struct DecodedGlyph {

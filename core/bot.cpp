@@ -89,50 +89,30 @@ std::vector<bool> reach_on_foot(const Cave& cave, std::int32_t sx, std::int32_t 
 }
 
 std::uint64_t cell_code(const Cave& cave, std::int32_t x, std::int32_t y, Cell c) {
+  const CellInfo& info = cell_info(c.kind);
   const std::uint64_t p = c.param;
+  switch (info.bot_param) {
+    case BotParam::None: return info.bot_code;
+    case BotParam::Added: return info.bot_code + p;
+    case BotParam::Ored: return info.bot_code | p;
+    case BotParam::Own: break;
+  }
   switch (c.kind) {
-    case CellKind::Empty: case CellKind::Drop: return 0;
     case CellKind::Dirt: {
       // With lamps still to light, dirt under or beside a heavy thing is worth telling apart.
-      if (cave.unlit_lamps == 0) return 0;
+      if (cave.unlit_lamps == 0) return info.bot_code;
       const std::int32_t around[5][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}};
       for (const auto& o : around) {
         if (is_heavy(cell_at(cave, x + o[0], y + o[1]).kind)) return 99;
       }
-      return 0;
+      return info.bot_code;
     }
-    case CellKind::Brick: return 1;
-    case CellKind::Steel: return 2;
-    case CellKind::Boulder: return 3 + p;
-    case CellKind::Crystal: return 5 + p;
-    case CellKind::Star: return 40 | p;
-    case CellKind::Nut: return 42 | p;
-    case CellKind::Bomb: return 44 | p;
-    case CellKind::Digger: return p == 0 ? 7 : 9;
-    case CellKind::Hatch: return 8;
-    case CellKind::Mite: return 10 + p;
-    case CellKind::Wisp: return 14 + p;
-    case CellKind::Gobbler: return 46 + p;
+    case CellKind::Digger: return info.bot_code + (p == 0 ? 0 : 2);
     case CellKind::Blast:
-      return 20 + static_cast<std::uint64_t>(blast_leaves(c)) + 4 * static_cast<std::uint64_t>(blast_countdown(c));
-    case CellKind::Dynamite: return 50;
-    case CellKind::Fuse: return 64 + p;
-    case CellKind::Key: return 51 + p;
-    case CellKind::Door: return 55 + p;
-    case CellKind::Shifter: return 59;
-    case CellKind::Moss: return 60;
-    case CellKind::Bigbomb: return 80 | p;
-    case CellKind::Ooze: return 82;
-    case CellKind::TimedShifter: return 90;
-    case CellKind::GemWall: return 91;
-    case CellKind::Lamp: return 92 | p;
-    case CellKind::Robot: return 94;
-    case CellKind::Wheel: return 95;
-    case CellKind::Hidden: return 96;
-    case CellKind::Switch: return 97;
-    case CellKind::Acid: return 98;
+      return info.bot_code + static_cast<std::uint64_t>(blast_leaves(c)) +
+             4 * static_cast<std::uint64_t>(blast_countdown(c));
+    default: return info.bot_code;
   }
-  return 0;
 }
 
 struct TraceEntry {

@@ -8,9 +8,8 @@
 
 namespace korvedan {
 
-// The level letter of a cell; a blast is "!", a fuse "f", a drop ",", a lit lamp "l" and the
-// second player's digger "2".
-char cell_letter(Cell cell);
+// A cell's letter is cell_letter() in core/cell_table.hpp: the level letters, and a blast "!",
+// a fuse "f", a drop ",", a lit lamp "l" and the second player's digger "2".
 
 // Every row of the cave in those letters, top row first.
 std::vector<std::string> cave_rows(const Cave& cave);

@@ -5,12 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "base/utf8.hpp"
+
 namespace korvedan {
 
 // Decodes one UTF-8 character from the front of `text`; a broken sequence counts as one
 // replacement character per byte, so every byte is still accounted for.
 char32_t next_char(std::string_view& text);
-void append_utf8(std::string& out, char32_t c);
 
 // The first `count` characters of the text (all of it when shorter), never ending inside one.
 std::string_view first_chars(std::string_view text, std::size_t count);

@@ -2,21 +2,23 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/cave_idea.hpp"
+#include "core/cell.hpp"
 #include "core/level_entry.hpp"
 
 namespace korvedan {
 
-// How a mechanic is taken out of a cave's rows: every letter of `letters` becomes `becomes`.
+// How a mechanic is taken out of a cave's rows: every cell of the `kinds` becomes `becomes`.
 // Hazards and conditions (ooze, lamps) and the switch, which only shows what is there anyway,
-// have nothing that can be taken out: their `letters` are empty and `why_not` says so.
+// have nothing that can be taken out: their `kinds` are empty and `why_not` says so.
 struct MechanicRemoval {
-  std::string_view letters;
-  char becomes = '.';
+  std::span<const CellKind> kinds;
+  CellKind becomes = CellKind::Dirt;
   std::string_view what;     // "keys removed"
   std::string_view why_not;  // for mechanics that are not taken out
 };

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/cell_table.hpp"
 #include "core/echo.hpp"
 #include "base/fatal.hpp"
 
@@ -19,48 +20,6 @@ std::size_t char_count(std::string_view text) {
     ++count;
   }
   return count;
-}
-
-bool cell_for(char32_t c, Cell& cell) {
-  using K = CellKind;
-  const auto left = static_cast<std::uint8_t>(Dir::Left);
-  const auto right = static_cast<std::uint8_t>(Dir::Right);
-  switch (c) {
-    case U' ': cell = {K::Empty, 0}; return true;
-    case U'.': cell = {K::Dirt, 0}; return true;
-    case U'%': cell = {K::Brick, 0}; return true;
-    case U'#': cell = {K::Steel, 0}; return true;
-    case U'o': cell = {K::Boulder, 0}; return true;
-    case U'*': cell = {K::Crystal, 0}; return true;
-    case U'+': cell = {K::Star, 0}; return true;
-    case U'n': cell = {K::Nut, 0}; return true;
-    case U'q': cell = {K::Bomb, 0}; return true;
-    case U'Q': cell = {K::Bigbomb, 0}; return true;
-    case U'@': cell = {K::Digger, 0}; return true;
-    case U'X': cell = {K::Hatch, 0}; return true;
-    case U'b': cell = {K::Mite, left}; return true;
-    case U'm': cell = {K::Wisp, right}; return true;
-    case U'c': cell = {K::Gobbler, left}; return true;
-    case U'd': cell = {K::Dynamite, 0}; return true;
-    case U'r': cell = {K::Key, 0}; return true;
-    case U'g': cell = {K::Key, 1}; return true;
-    case U'y': cell = {K::Key, 2}; return true;
-    case U'R': cell = {K::Door, 0}; return true;
-    case U'G': cell = {K::Door, 1}; return true;
-    case U'Y': cell = {K::Door, 2}; return true;
-    case U'W': cell = {K::Shifter, 0}; return true;
-    case U'~': cell = {K::Moss, 0}; return true;
-    case U'^': cell = {K::Ooze, 0}; return true;
-    case U'V': cell = {K::TimedShifter, 0}; return true;
-    case U'E': cell = {K::GemWall, 0}; return true;
-    case U'L': cell = {K::Lamp, 0}; return true;
-    case U'k': cell = {K::Robot, 0}; return true;
-    case U'O': cell = {K::Wheel, 0}; return true;
-    case U'I': cell = {K::Hidden, 0}; return true;
-    case U'S': cell = {K::Switch, 0}; return true;
-    case U'A': cell = {K::Acid, 0}; return true;
-    default: return false;
-  }
 }
 
 bool room_for_partner(Cell cell) { return cell.kind == CellKind::Empty || cell.kind == CellKind::Dirt; }
@@ -105,7 +64,7 @@ Result<Cave> parse_cave(const LevelEntry& level, int players, Difficulty difficu
     for (std::int32_t c = 0; !row.empty(); ++c) {
       const char32_t ch = next_char(row);
       Cell cell;
-      if (!cell_for(ch, cell)) return Failure{"unknown character " + quoted(ch) + " in row " + std::to_string(r)};
+      if (!cell_of_letter(ch, cell)) return Failure{"unknown character " + quoted(ch) + " in row " + std::to_string(r)};
       if (cell.kind == CellKind::Digger) {
         if (digger.seen()) return Failure{"more than one digger"};
         digger = {c, r};

@@ -1,6 +1,9 @@
 // Replaying a recorded run, and telling whether it used what its cave is about.
 #include "core/replay.hpp"
 
+#include <initializer_list>
+
+#include "core/cell_table.hpp"
 #include "core/parse.hpp"
 
 namespace korvedan {
@@ -23,23 +26,27 @@ Result<Replay> replay_single(const LevelEntry& level, Difficulty difficulty,
 
 std::vector<std::string> missing_mechanics(const LevelEntry& level, const std::bitset<cave_event_count>& seen) {
   struct Mechanic {
-    std::string_view letters;
+    std::initializer_list<CellKind> kinds;
     CaveEvent shown_by;
     const char* name;
   };
-  static constexpr Mechanic mechanics[] = {
-      {"RGY", CaveEvent::DoorOpened, "a door opened"},
-      {"WV", CaveEvent::Shifted, "something passed a shifter"},
-      {"d", CaveEvent::DynamiteLit, "dynamite lit"},
-      {"~", CaveEvent::MossTurned, "moss turned to crystals"},
-      {"L", CaveEvent::LampLit, "a lamp lit"},
-      {"O", CaveEvent::WheelTurned, "a wheel turned"},
-      {"S", CaveEvent::SwitchPressed, "a switch pressed"},
+  static const Mechanic mechanics[] = {
+      {{CellKind::Door}, CaveEvent::DoorOpened, "a door opened"},
+      {{CellKind::Shifter, CellKind::TimedShifter}, CaveEvent::Shifted, "something passed a shifter"},
+      {{CellKind::Dynamite}, CaveEvent::DynamiteLit, "dynamite lit"},
+      {{CellKind::Moss}, CaveEvent::MossTurned, "moss turned to crystals"},
+      {{CellKind::Lamp}, CaveEvent::LampLit, "a lamp lit"},
+      {{CellKind::Wheel}, CaveEvent::WheelTurned, "a wheel turned"},
+      {{CellKind::Switch}, CaveEvent::SwitchPressed, "a switch pressed"},
   };
   std::vector<std::string> missing;
   for (const Mechanic& m : mechanics) {
     bool present = false;
-    for (std::string_view row : level.rows) present = present || row.find_first_of(m.letters) != std::string_view::npos;
+    for (CellKind kind : m.kinds) {
+      for (std::string_view row : level.rows) {
+        present = present || row.find_first_of(level_letters(kind)) != std::string_view::npos;
+      }
+    }
     if (present && !seen.test(static_cast<std::size_t>(m.shown_by))) missing.emplace_back(m.name);
   }
   return missing;

@@ -11,11 +11,8 @@ namespace {
 
 using rules::TickContext;
 
-bool keeps_last_step(CellKind kind) {
-  // Creatures and robots keep showing their last step until they take the next one.
-  return kind == CellKind::Mite || kind == CellKind::Wisp || kind == CellKind::Gobbler ||
-         kind == CellKind::Robot;
-}
+// Creatures and robots keep showing their last step until they take the next one.
+bool keeps_last_step(CellKind kind) { return is_creature(kind); }
 
 void reset_last_moves(Cave& cave, bool creatures_act) {
   if (creatures_act) {
@@ -41,15 +38,11 @@ void count_down_timers(Cave& cave) {
 }
 
 void apply_rule(TickContext& context, std::int32_t x, std::int32_t y, Cell cell) {
+  if (is_heavy(cell.kind)) {
+    rules::heavy_rule(context, x, y, cell);
+    return;
+  }
   switch (cell.kind) {
-    case CellKind::Boulder:
-    case CellKind::Crystal:
-    case CellKind::Star:
-    case CellKind::Nut:
-    case CellKind::Bomb:
-    case CellKind::Bigbomb:
-      rules::heavy_rule(context, x, y, cell);
-      break;
     case CellKind::Digger:
       rules::digger_rule(context, x, y, cell);
       break;

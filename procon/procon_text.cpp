@@ -1,28 +1,27 @@
 // Hex numbers, quoted device paths and bus names as the controller log shows them.
 #include "procon/procon_text.hpp"
 
+#include "base/hex_text.hpp"
+
 namespace korvedan {
 
-namespace {
-
-constexpr char hex_digits[] = "0123456789abcdef";
-
-}  // namespace
-
 std::string hex_byte(std::uint8_t value) {
-  return {hex_digits[value >> 4], hex_digits[value & 0x0F]};
+  std::string text;
+  append_hex(text, value, 2);
+  return text;
 }
 
 std::string hex_u16(std::uint16_t value) {
-  return hex_byte(static_cast<std::uint8_t>(value >> 8)) +
-         hex_byte(static_cast<std::uint8_t>(value & 0xFF));
+  std::string text;
+  append_hex(text, value, 4);
+  return text;
 }
 
 std::string hex_bytes(std::span<const std::uint8_t> bytes) {
   std::string text;
   for (std::uint8_t byte : bytes) {
     if (!text.empty()) text += ' ';
-    text += hex_byte(byte);
+    append_hex(text, byte, 2);
   }
   return text;
 }
@@ -41,8 +40,7 @@ std::string quoted_path(const DevicePath& path) {
         if (byte < 0x20 || byte == 0x7F) {
           // Other control characters as \u{1b}, the escape the log has always used.
           text += "\\u{";
-          if (byte >= 0x10) text += hex_digits[byte >> 4];
-          text += hex_digits[byte & 0x0F];
+          append_hex(text, byte);
           text += '}';
         } else {
           text += static_cast<char>(byte);

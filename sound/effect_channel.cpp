@@ -3,15 +3,29 @@
 
 namespace korvedan {
 
+EffectChannel::EffectChannel(std::size_t spare_nodes) {
+  for (std::size_t i = 0; i < spare_nodes; ++i) spare_ = new Node{spare_, SoundEffect{}};
+}
+
 EffectChannel::~EffectChannel() {
   free_list(pending_.load());
   free_list(used_.load());
+  free_list(spare_);
+}
+
+EffectChannel::Node* EffectChannel::take_node() {
+  const std::lock_guard<std::mutex> hold(spare_lock_);
+  if (spare_ == nullptr) spare_ = used_.exchange(nullptr, std::memory_order_acquire);
+  if (spare_ == nullptr) return new Node{nullptr, SoundEffect{}};
+  Node* node = spare_;
+  spare_ = node->next;
+  return node;
 }
 
 void EffectChannel::send(SoundEffect effect) {
-  // Nodes the receiver is done with are freed here, on a sending thread.
-  free_list(used_.exchange(nullptr, std::memory_order_acquire));
-  Node* node = new Node{pending_.load(std::memory_order_relaxed), effect};
+  Node* node = take_node();
+  node->effect = effect;
+  node->next = pending_.load(std::memory_order_relaxed);
   while (!pending_.compare_exchange_weak(node->next, node, std::memory_order_release,
                                          std::memory_order_relaxed)) {
   }

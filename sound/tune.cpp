@@ -1,6 +1,7 @@
 // The bar table and the parser of its melody notation.
 #include "sound/tune.hpp"
 
+#include <charconv>
 #include <limits>
 
 #include "base/fatal.hpp"
@@ -62,14 +63,12 @@ std::optional<std::int64_t> parse_octave(std::string_view text) {
     negative = text.front() == '-';
     text.remove_prefix(1);
   }
-  if (text.empty()) return std::nullopt;
-  std::int64_t magnitude = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    magnitude = magnitude * 10 + (c - '0');
-    if (magnitude > std::int64_t{1} << 31) return std::nullopt;  // leading zeros stay cheap
-  }
-  std::int64_t value = negative ? -magnitude : magnitude;
+  // Unsigned, so a second sign is not a number; 32 bits hold the most negative magnitude.
+  std::uint32_t magnitude = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, magnitude);
+  if (error != std::errc() || stop != end || magnitude > std::uint32_t{1} << 31) return std::nullopt;
+  const std::int64_t value = negative ? -std::int64_t{magnitude} : std::int64_t{magnitude};
   if (value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
   return value;
 }

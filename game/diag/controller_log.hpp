@@ -11,10 +11,12 @@
 #include <string_view>
 #include <vector>
 
+#include "base/build_info.hpp"
+
 namespace korvedan {
 
 inline constexpr std::string_view controller_log_name = "korvedan-controller.txt";
-inline constexpr std::string_view controller_log_header = "Korvedan build 21";
+inline constexpr std::string_view controller_log_header = "Korvedan build " KV_BUILD;
 
 // One log file. It is created (truncating an old one) by the first line written, in the first
 // of its places where that works; if it works nowhere, the log stays silent for the rest of

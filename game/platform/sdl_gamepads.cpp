@@ -2,17 +2,14 @@
 #include "game/platform/sdl_gamepads.hpp"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
+
+#include "procon/procon_text.hpp"
 
 namespace korvedan {
 
 namespace {
-
-std::string hex4(Uint16 value) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%04x", static_cast<unsigned>(value));
-  return text;
-}
 
 std::string button_name(Uint8 button) {
   const char* name = SDL_GameControllerGetStringForButton(static_cast<SDL_GameControllerButton>(button));
@@ -48,7 +45,7 @@ std::vector<std::string> SdlGamepads::known_pads() const {
   for (int i = 0; i < SDL_NumJoysticks(); ++i) {
     const char* name = SDL_JoystickNameForIndex(i);
     lines.push_back("  " + std::to_string(SDL_JoystickGetDeviceInstanceID(i)) + ": " + (name ? name : "?") + " (" +
-                    hex4(SDL_JoystickGetDeviceVendor(i)) + ":" + hex4(SDL_JoystickGetDeviceProduct(i)) +
+                    hex_u16(SDL_JoystickGetDeviceVendor(i)) + ":" + hex_u16(SDL_JoystickGetDeviceProduct(i)) +
                     "), mapping from " + (SDL_IsGameController(i) ? "SDL's controller mappings" : "nowhere") +
                     ", connected: true");
   }
@@ -105,16 +102,22 @@ std::vector<GamepadEvent> SdlGamepads::drain_events() {
   return events;
 }
 
-std::vector<GamepadSnapshot> SdlGamepads::gamepads() const {
-  std::vector<GamepadSnapshot> pads;
-  for (const OpenPad& open : open_) {
+const std::vector<GamepadSnapshot>& SdlGamepads::gamepads() {
+  // Written over in place: once the pads are known, their texts fit the storage they have.
+  std::vector<GamepadSnapshot>& pads = snapshots_;
+  pads.resize(open_.size());
+  for (std::size_t i = 0; i < open_.size(); ++i) {
+    const OpenPad& open = open_[i];
     SDL_GameController* c = open.controller;
     const auto button = [c](SDL_GameControllerButton b) { return SDL_GameControllerGetButton(c, b) != 0; };
     const auto axis = [c](SDL_GameControllerAxis a) { return axis_value(SDL_GameControllerGetAxis(c, a)); };
-    GamepadSnapshot pad;
-    pad.id = std::to_string(open.id);
+    GamepadSnapshot& pad = pads[i];
+    char id[16];
+    const auto [id_end, id_error] = std::to_chars(id, id + sizeof id, open.id);
+    (void)id_error;  // 16 characters hold every 32-bit id
+    pad.id.assign(id, id_end);
     const char* name = SDL_GameControllerName(c);
-    pad.name = name != nullptr ? name : "";
+    pad.name.assign(name != nullptr ? name : "");
     pad.vendor = SDL_GameControllerGetVendor(c);
     pad.product = SDL_GameControllerGetProduct(c);
     pad.connected = SDL_GameControllerGetAttached(c) == SDL_TRUE;
@@ -134,7 +137,6 @@ std::vector<GamepadSnapshot> SdlGamepads::gamepads() const {
     pad.right_shoulder = button(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
     pad.left_trigger = axis(SDL_CONTROLLER_AXIS_TRIGGERLEFT);
     pad.right_trigger = axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT);
-    pads.push_back(std::move(pad));
   }
   return pads;
 }

@@ -26,7 +26,7 @@ class SdlGamepads final : public GamepadSource {
   void on_event(const SDL_Event& event);
 
   std::vector<GamepadEvent> drain_events() override;
-  std::vector<GamepadSnapshot> gamepads() const override;
+  const std::vector<GamepadSnapshot>& gamepads() override;
 
  private:
   SdlGamepads() = default;
@@ -38,6 +38,7 @@ class SdlGamepads final : public GamepadSource {
   };
   std::vector<OpenPad> open_;  // in the order they came
   std::vector<GamepadEvent> pending_;
+  std::vector<GamepadSnapshot> snapshots_;  // what gamepads() last read, storage kept
 };
 
 // An SDL axis value as −1..1.

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "base/utf8.hpp"
 #include "game/save/durable_file.hpp"
 #include "game/diag/environment.hpp"
 #include "game/save/save_json.hpp"
@@ -19,41 +20,6 @@ namespace korvedan {
 namespace fs = std::filesystem;
 
 namespace {
-
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool is_utf8(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length;
-    unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-      if (lead == 0xE0) low = 0xA0;
-      if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-      if (lead == 0xF0) low = 0x90;
-      if (lead == 0xF4) high = 0x8F;
-    } else {
-      return false;
-    }
-    if (text.size() - i < length) return false;
-    const auto second = static_cast<unsigned char>(text[i + 1]);
-    if (second < low || second > high) return false;
-    for (std::size_t k = 2; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if (next < 0x80 || next > 0xBF) return false;
-    }
-    i += length;
-  }
-  return true;
-}
 
 // A save path that is a link (or a chain of them) stands for its target, so the player's link
 // goes on pointing at the progress. A loop of links is left as it is and fails to open.

@@ -49,8 +49,8 @@ class GamepadSource {
   virtual ~GamepadSource() = default;
   // The events since the last call; afterwards gamepads() shows their effect.
   virtual std::vector<GamepadEvent> drain_events() = 0;
-  // Every gamepad the library knows, in its own order.
-  virtual std::vector<GamepadSnapshot> gamepads() const = 0;
+  // Every gamepad the library knows, in its own order: read now, valid until the next call.
+  virtual const std::vector<GamepadSnapshot>& gamepads() = 0;
 };
 
 // The pad a gamepad amounts to: D-pad before stick, any face button, Start, Select, and any

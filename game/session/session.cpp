@@ -46,9 +46,8 @@ float camera_axis(std::int32_t cells, int view, float followed) {
   return std::min(std::max(followed + cell_pixels / 2.0f - view / 2.0f, 0.0f), extent);
 }
 
-bool is_crawler(CellKind kind) {
-  return kind == CellKind::Mite || kind == CellKind::Gobbler || kind == CellKind::Robot;
-}
+// The creatures whose steps make the creature sound; wisps have their own.
+bool is_crawler(CellKind kind) { return is_creature(kind) && kind != CellKind::Wisp; }
 
 }  // namespace
 

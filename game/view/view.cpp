@@ -159,11 +159,6 @@ void draw_title(Canvas& canvas, const Session& s, const SpriteSheet& sprites) {
                     colours::lavender, 1);
 }
 
-bool is_creature(SpriteKind kind) {
-  return kind == SpriteKind::Mite || kind == SpriteKind::Wisp || kind == SpriteKind::Gobbler ||
-         kind == SpriteKind::Robot;
-}
-
 void draw_cells(Canvas& canvas, const Session& s, const SpriteSheet& sprites) {
   const Cave& cave = s.cave();
   const float h = s.screen_clock();
@@ -191,13 +186,13 @@ void draw_cells(Canvas& canvas, const Session& s, const SpriteSheet& sprites) {
         if ((pass == 1) != (moved == 255)) continue;
         const auto key = cell_sprite(cave, c, r, h);
         if (!key) continue;
+        const Cell cell = cell_at(cave, c, r);
         if (moved != 255) {
           const auto d = static_cast<Dir>(moved);
-          const std::int32_t slide = is_creature(key->kind) ? oc : o;
+          const std::int32_t slide = is_creature(cell.kind) ? oc : o;
           x -= dir_dx(d) * slide;
           y -= dir_dy(d) * slide;
         }
-        const Cell cell = cell_at(cave, c, r);
         if (cell.kind == CellKind::Digger && cell.param < cave.diggers.size() && cave.diggers[cell.param].armed) {
           canvas.blit(sprites.sprite(fuse), x, y);
         }

@@ -6,11 +6,12 @@
 
 #include "art/canvas.hpp"
 #include "art/sprite_sheet.hpp"
+#include "base/build_info.hpp"
 #include "game/session/session.hpp"
 
 namespace korvedan {
 
-inline constexpr std::string_view build_label = "21";
+inline constexpr std::string_view build_label = build_number;
 
 // Reads the session only; the same session always gives the same picture.
 void draw_view(Canvas& canvas, const Session& session, const SpriteSheet& sprites);

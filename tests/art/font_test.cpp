@@ -60,6 +60,19 @@ TEST(Font, TextWidthCountsCharactersNotBytes) {
   EXPECT_EQ(text_width("\xFF" "A"), 11u);  // a broken byte is one blank character
 }
 
+// The font takes any whole sequence as one (glyphless) character, even an overlong,
+// surrogate or too large one, and gives a broken sequence one blank cell for its first byte.
+TEST(Font, TextWidthOfBadUtf8CountsWholeSequencesOnceAndBrokenOnesPerByte) {
+  const auto cells = [](std::uint32_t n) { return n * glyph_advance - 1; };
+  EXPECT_EQ(text_width("\xC0\x80"), cells(1));                  // overlong NUL
+  EXPECT_EQ(text_width("\xE0\x80\xAF" "A"), cells(2));          // overlong "/"
+  EXPECT_EQ(text_width("\xED\xA0\x80"), cells(1));              // a surrogate
+  EXPECT_EQ(text_width("\xF7\xBF\xBF\xBF"), cells(1));          // above U+10FFFF
+  EXPECT_EQ(text_width("\xE2\x80"), cells(2));                  // truncated: each byte alone
+  EXPECT_EQ(text_width("\xC3(A"), cells(3));                     // a bad continuation byte
+  EXPECT_EQ(text_width("\x80\xBF\xF8"), cells(3));              // stray bytes
+}
+
 TEST(Font, DrawsGlyphBitsAtScaleOne) {
   Canvas c;
   draw_text(c, 10, 20, "A", ink, 1);

@@ -57,7 +57,7 @@ TEST_F(ControllerLogTest, HeaderThenTheFirstSixHundredLines) {
   for (int i = 1; i <= 650; ++i) log.write("line " + std::to_string(i));
   const std::vector<std::string> written = lines();
   ASSERT_EQ(written.size(), 601u);
-  EXPECT_EQ(written[0], "Korvedan build 21");
+  EXPECT_EQ(written[0], "Korvedan build " KV_BUILD);
   EXPECT_EQ(written[1], "line 1");
   EXPECT_EQ(written[600], "line 600");
 }
@@ -66,7 +66,7 @@ TEST_F(ControllerLogTest, EachLineIsOnTheDiskAtOnce) {
   ControllerLog log(file());
   log.write("start: started");
   // Read while the log is still open: nothing waits in a buffer.
-  EXPECT_EQ(lines(), (std::vector<std::string>{"Korvedan build 21", "start: started"}));
+  EXPECT_EQ(lines(), (std::vector<std::string>{"Korvedan build " KV_BUILD, "start: started"}));
   log.write("  opened");
   EXPECT_EQ(lines().back(), "  opened");
 }
@@ -80,7 +80,7 @@ TEST_F(ControllerLogTest, ANewRunStartsAFreshFile) {
   EXPECT_TRUE(fs::exists(file()));  // nothing happens before the first line
   EXPECT_EQ(lines().size(), 6u);
   second_run.write("second run");
-  EXPECT_EQ(lines(), (std::vector<std::string>{"Korvedan build 21", "second run"}));
+  EXPECT_EQ(lines(), (std::vector<std::string>{"Korvedan build " KV_BUILD, "second run"}));
 }
 
 TEST_F(ControllerLogTest, AFolderThatCannotBeWrittenLeavesTheLogSilent) {
@@ -110,7 +110,7 @@ TEST_F(ControllerLogTest, WhereTheProgramsFolderCannotBeWrittenTheStateFolderSer
   std::ifstream in(state_file);
   std::vector<std::string> written;
   for (std::string line; std::getline(in, line);) written.push_back(line);
-  EXPECT_EQ(written, (std::vector<std::string>{"Korvedan build 21", "second run"}));
+  EXPECT_EQ(written, (std::vector<std::string>{"Korvedan build " KV_BUILD, "second run"}));
   EXPECT_EQ(fs::file_size(blocker), 1u);
 }
 
@@ -142,7 +142,7 @@ TEST_F(ControllerLogTest, AnotherRunTruncatingTheFileMeanwhileLeavesNoHole) {
   std::ifstream in(file(), std::ios::binary);
   const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_EQ(text.find('\0'), std::string::npos) << "a hole in the log";
-  EXPECT_EQ(lines(), (std::vector<std::string>{"Korvedan build 21", "later 1", "later 2", "running 51", "later 3"}));
+  EXPECT_EQ(lines(), (std::vector<std::string>{"Korvedan build " KV_BUILD, "later 1", "later 2", "running 51", "later 3"}));
 }
 
 #if defined(__unix__)

@@ -13,7 +13,9 @@
 #include "art/canvas.hpp"
 #include "art/sprite_sheet.hpp"
 #include "game/app/game.hpp"
+#include "game/session/sound_dispatch.hpp"
 #include "game/view/screen.hpp"
+#include "sound/effect_channel.hpp"
 
 namespace {
 std::atomic<std::size_t> allocations{0};
@@ -33,10 +35,26 @@ void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 namespace korvedan {
 namespace {
 
+// One ordinary gamepad beside the Pro Controller, its name too long to fit inside a string.
+class OneGamepad final : public GamepadSource {
+ public:
+  OneGamepad() {
+    pads_.emplace_back();
+    pads_[0].id = "7";
+    pads_[0].name = "A wireless gamepad with a long name";
+  }
+  std::vector<GamepadEvent> drain_events() override { return {}; }
+  const std::vector<GamepadSnapshot>& gamepads() override { return pads_; }
+
+ private:
+  std::vector<GamepadSnapshot> pads_;
+};
+
 struct Counted {
   std::size_t first = 0;  // in the first frame
   std::size_t later = 0;  // in all frames after it
   int quits = 0;
+  std::size_t effects = 0;  // effects that went through the channel
 };
 
 // Plays cave 1 with both players for `frames` frames: keys pressed and released, dynamite
@@ -51,6 +69,11 @@ Counted play_frames(int frames) {
   std::vector<std::uint32_t> window(960 * 600);
   const std::vector<PadState> pro_pads{PadState{Dir::Right, false, false, false, false}};
   const KeyCode walk[] = {KeyCode::ArrowRight, KeyCode::ArrowDown, KeyCode::KeyA, KeyCode::KeyS};
+  OneGamepad gamepad;
+  // The frame's effects go to the audio thread's channel, which a receiver drains each frame.
+  EffectChannel channel;
+  std::atomic<std::uint8_t> music_flag{1};
+  std::size_t effects_heard = 0;
 
   Counted counted;
   for (int frame = 0; frame < frames; ++frame) {
@@ -61,8 +84,10 @@ Counted play_frames(int frames) {
     if (frame % 97 == 50) input.on_key(KeyCode::KeyQ, true, false);
     if (frame % 211 == 100) input.on_key(KeyCode::KeyP, true, false);
     if (frame % 211 == 130) input.on_key(KeyCode::KeyP, true, false);
-    const FrameInput in = input.collect(1.0, pro_pads, nullptr, {});
+    const FrameInput in = input.collect(1.0, pro_pads, &gamepad, {});
     const FrameOutput out = game.frame(in, 1.0f / 60);
+    dispatch_sound(out.music_on, out.effects.view(), music_flag, channel);
+    channel.receive_all([&](SoundEffect) { ++effects_heard; });
     game.draw(canvas, sprites);
     present_frame(canvas, window, 960, 600);
     const std::size_t used = allocations.load() - before;
@@ -70,6 +95,7 @@ Counted play_frames(int frames) {
     counted.quits += out.quit ? 1 : 0;
     (frame == 0 ? counted.first : counted.later) += used;
   }
+  counted.effects = effects_heard;
   return counted;
 }
 
@@ -103,6 +129,7 @@ TEST(FrameAllocation, AThousandFramesOfPlayAllocateNothingAfterTheFirst) {
   std::printf("allocations: first frame %zu, the next 1000 frames %zu\n", counted.first, counted.later);
   EXPECT_EQ(counted.later, 0u);
   EXPECT_EQ(counted.quits, 0);  // the game was played all along, never left
+  EXPECT_GT(counted.effects, 0u);  // the channel carried the frames' sounds
 }
 
 TEST(FrameAllocation, AThousandFramesOfTitleMenusAllocateNothingAfterTheFirst) {

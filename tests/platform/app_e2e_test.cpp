@@ -62,7 +62,7 @@ TEST(AppEndToEnd, PlaysTheFirstCaveFromTheTitleAndLeavesByTheTitle) {
   EXPECT_THAT(run.output, Not(Contains(StartsWith("frame 500:"))));  // it left at frame 50
 
   ASSERT_FALSE(run.log.empty());
-  EXPECT_EQ(run.log[0], "Korvedan build 21");
+  EXPECT_EQ(run.log[0], "Korvedan build " KV_BUILD);
   EXPECT_THAT(start_lines(run.log),
               ElementsAre("start: started", "start: loading the save and drawing the sprites",
                           "start: game set up, reaching for the window system", "start: entering the event loop",
@@ -229,7 +229,7 @@ TEST(AppEndToEnd, WhereTheProgramsFolderCannotBeWrittenLogAndReportGoToTheStateF
   const fs::path state = folder / "state" / "korvedan";
   const std::vector<std::string> log = read_lines(state / "korvedan-controller.txt");
   ASSERT_FALSE(log.empty());
-  EXPECT_EQ(log[0], "Korvedan build 21");
+  EXPECT_EQ(log[0], "Korvedan build " KV_BUILD);
   EXPECT_THAT(log, Contains("start: started"));
   EXPECT_THAT(log, Contains(MatchesRegex("start: stopped: panicked at [^\n]*test_script\\.cpp:[0-9]+:[0-9]+:")));
   const std::string report = read_text(state / "korvedan-crash.txt");

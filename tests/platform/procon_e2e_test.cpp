@@ -115,7 +115,7 @@ TEST(ProconEndToEnd, AWokenControllerSteersThePadList) {
                           padded_hex("80 04"), padded_hex("01 01 00 01 40 40 00 01 40 40 03 30")));
   ASSERT_GE(run.log.size(), 14u);
   EXPECT_THAT(std::vector<std::string>(run.log.begin(), run.log.begin() + 10),
-              ElementsAre("Korvedan build 21", "devices that look like game controllers:",
+              ElementsAre("Korvedan build " KV_BUILD, "devices that look like game controllers:",
                           "  057e:2009 Pro Controller by Nintendo Co., Ltd., usage 0001:0005, Usb",
                           "found a Pro Controller: Pro Controller, interface 0, usage 0001:0005, "
                           "Usb, at \"/dev/hidraw-fake0\"",
@@ -163,7 +163,7 @@ TEST(ProconEndToEnd, NoDevicesAtAll) {
   ProbeRun run = run_probe("absent", 0.5, {"KV_FAKE_PROCON_ABSENT=1"});
   EXPECT_THAT(run.output, ElementsAre("thread procon", "end"));
   EXPECT_THAT(run.log,
-              ElementsAre("Korvedan build 21", "devices that look like game controllers:", "  none"));
+              ElementsAre("Korvedan build " KV_BUILD, "devices that look like game controllers:", "  none"));
 }
 
 #else

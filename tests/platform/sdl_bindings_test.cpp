@@ -262,5 +262,24 @@ TEST_F(SdlGamepadTest, TheDpadAndTheStickWalkTheWayTheyPoint) {
   EXPECT_EQ(frame(), FrameInput{});
 }
 
+// Read every frame, the pads are written over in place: the list and its texts keep their
+// storage while the buttons change.
+TEST_F(SdlGamepadTest, ReadingThePadsAgainKeepsTheirStorage) {
+  const std::vector<GamepadSnapshot>& first = pads_->gamepads();
+  const GamepadSnapshot* list = first.data();
+  const char* name = first[0].name.data();
+  const char* id = first[0].id.data();
+  EXPECT_EQ(first[0].name, "Test Pad");
+  set_button(SDL_CONTROLLER_BUTTON_A, true);
+  update();
+  const std::vector<GamepadSnapshot>& again = pads_->gamepads();
+  ASSERT_EQ(again.size(), 1u);
+  EXPECT_TRUE(again[0].south);
+  EXPECT_EQ(again[0].name, "Test Pad");
+  EXPECT_EQ(again.data(), list);
+  EXPECT_EQ(again[0].name.data(), name);
+  EXPECT_EQ(again[0].id.data(), id);
+}
+
 }  // namespace
 }  // namespace korvedan

@@ -20,7 +20,7 @@ class FakeGamepads final : public GamepadSource {
   std::vector<GamepadEvent> events;
   std::vector<GamepadSnapshot> pads;
   std::vector<GamepadEvent> drain_events() override { return std::exchange(events, {}); }
-  std::vector<GamepadSnapshot> gamepads() const override { return pads; }
+  const std::vector<GamepadSnapshot>& gamepads() override { return pads; }
 };
 
 struct Fixture {
