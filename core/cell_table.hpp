@@ -24,8 +24,8 @@ struct CellInfo {
   std::uint8_t level_letters;
   // The parameter a cell read from the rows starts with: a creature's first heading.
   std::uint8_t start_param;
-  bool heavy;     // falls, rolls off round things, can be pushed if the digger is strong enough
-  bool creature;  // moves on the creature period and slides over it when drawn
+  bool heavy;     // falls when nothing holds it up (the tick's heavy rule)
+  bool creature;  // moves only when creatures act, and is drawn sliding over their period
   std::uint8_t bot_code;
   BotParam bot_param;
 };
