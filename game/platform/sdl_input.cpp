@@ -9,7 +9,7 @@ namespace korvedan {
 namespace {
 
 // SDL scancodes are physical positions, like the W3C code names the game speaks.
-constexpr std::array<std::pair<SDL_Scancode, KeyCode>, 24> scancode_table{{
+constexpr std::array<std::pair<SDL_Scancode, KeyCode>, 26> scancode_table{{
     {SDL_SCANCODE_UP, KeyCode::ArrowUp},
     {SDL_SCANCODE_RIGHT, KeyCode::ArrowRight},
     {SDL_SCANCODE_DOWN, KeyCode::ArrowDown},
@@ -34,6 +34,8 @@ constexpr std::array<std::pair<SDL_Scancode, KeyCode>, 24> scancode_table{{
     {SDL_SCANCODE_N, KeyCode::KeyN},
     {SDL_SCANCODE_F9, KeyCode::F9},
     {SDL_SCANCODE_BACKSPACE, KeyCode::Backspace},
+    {SDL_SCANCODE_V, KeyCode::KeyV},
+    {SDL_SCANCODE_H, KeyCode::KeyH},
 }};
 
 TouchPhase touch_phase(Uint32 type) {

@@ -54,6 +54,14 @@ struct FrameInput {
   bool players_key = false;
   bool name_key = false;
   bool open_all_key = false;
+  // Watching a recorded run: V on the title and H in the lost box start one; while it plays
+  // Space pauses, the Right arrow speeds it up, and any other key, a click, a tap or a pad's
+  // button ends it.
+  bool watch_key = false;
+  bool show_key = false;
+  bool space_key = false;
+  bool right_key = false;
+  bool other_key = false;
   // For the name entry: the frame's Backspace presses, then the letters and digits it typed
   // (upper case, in order; a name never takes more than name_length of them).
   unsigned backspaces = 0;

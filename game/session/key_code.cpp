@@ -8,7 +8,7 @@ namespace korvedan {
 
 namespace {
 
-constexpr std::array<std::pair<KeyCode, std::string_view>, 25> names{{
+constexpr std::array<std::pair<KeyCode, std::string_view>, 27> names{{
     {KeyCode::Unidentified, "Unidentified"},
     {KeyCode::ArrowUp, "ArrowUp"},
     {KeyCode::ArrowRight, "ArrowRight"},
@@ -34,6 +34,8 @@ constexpr std::array<std::pair<KeyCode, std::string_view>, 25> names{{
     {KeyCode::KeyN, "KeyN"},
     {KeyCode::F9, "F9"},
     {KeyCode::Backspace, "Backspace"},
+    {KeyCode::KeyV, "KeyV"},
+    {KeyCode::KeyH, "KeyH"},
 }};
 
 }  // namespace

@@ -18,6 +18,7 @@ enum class KeyCode : std::uint8_t {
   KeyQ, ControlLeft,
   KeyR, Escape, KeyP, KeyM, Tab, KeyN, F9,
   Backspace,
+  KeyV, KeyH,
 };
 
 // The key's name as the W3C UI Events `code` value writes it ("ArrowUp", "KeyW", "Enter").

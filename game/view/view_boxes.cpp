@@ -36,8 +36,12 @@ void draw_box(Canvas& canvas, const Session& s) {
               {TextLine("PUNKTE ") << cave.score << "   BESTWERT " << best,
                s.cave_index() + 1 == level_count ? "ALLE SCHAECHTE GESCHAFFT!" : "LEERTASTE ODER TIPPEN: WEITER"});
   } else if (cave.outcome == CaveOutcome::Lost && s.end_clock() >= lost_box_delay) {
-    draw_band(canvas, s.time_up() ? "ZEIT ABGELAUFEN!" : "DAS WAR NICHTS!", colours::alarm_red,
-              {"LEERTASTE ODER TIPPEN: NOCHMAL"});
+    const std::string_view title = s.time_up() ? "ZEIT ABGELAUFEN!" : "DAS WAR NICHTS!";
+    if (s.offers_show_how()) {
+      draw_band(canvas, title, colours::alarm_red, {"LEERTASTE ODER TIPPEN: NOCHMAL", "H: ZEIG MIR WIE"});
+    } else {
+      draw_band(canvas, title, colours::alarm_red, {"LEERTASTE ODER TIPPEN: NOCHMAL"});
+    }
   }
 }
 

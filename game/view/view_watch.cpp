@@ -1,0 +1,33 @@
+// The band of a watched run and the notes V leaves on the title.
+#include "game/view/view_watch.hpp"
+
+#include "art/colours.hpp"
+#include "art/font.hpp"
+#include "game/view/text_line.hpp"
+
+namespace korvedan {
+
+void draw_watch_band(Canvas& canvas, const Session& s) {
+  if (!s.watch()) return;
+  const Watch& watch = *s.watch();
+  canvas.shade_rows(186, 14, 70);
+  TextLine line(watch.kind == WatchKind::ShowHow ? "SO GEHT ES" : "WIEDERHOLUNG");
+  if (watch.paused) {
+    line << "   PAUSE";
+  } else if (watch.speed > 1) {
+    line << "   " << watch.speed << "X";
+  }
+  draw_text_centred(canvas, 189, line, colours::gold, 1);
+}
+
+std::string_view title_note_text(TitleNote note) {
+  switch (note) {
+    case TitleNote::NoRun: return "NOCH KEINE WIEDERHOLUNG FUER DIESEN SCHACHT";
+    case TitleNote::OlderCave: return "WIEDERHOLUNG EINER AELTEREN FASSUNG DES SCHACHTS";
+    case TitleNote::Unreadable: return "WIEDERHOLUNG NICHT LESBAR";
+    case TitleNote::None: break;
+  }
+  return {};
+}
+
+}  // namespace korvedan
