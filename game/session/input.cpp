@@ -269,8 +269,6 @@ void InputState::merge_pads(FrameInput& input) {
     input.confirm = input.confirm || (now.face && !before.face) || (now.start && !before.start);
     input.pause = input.pause || (now.start && !before.start);
     input.back = input.back || (now.select && !before.select);
-    input.other_key = input.other_key || (now.face && !before.face) || (now.start && !before.start) ||
-                      (now.select && !before.select) || (now.drop && !before.drop);
     pad_previous[i] = now;
   }
 }

@@ -55,8 +55,8 @@ struct FrameInput {
   bool name_key = false;
   bool open_all_key = false;
   // Watching a recorded run: V on the title and H in the lost box start one; while it plays
-  // Space pauses, the Right arrow speeds it up, and any other key, a click, a tap or a pad's
-  // button ends it.
+  // Space pauses, the Right arrow speeds it up, and any other key, a click or a tap ends it
+  // (a pad ends it with Back, as `back`).
   bool watch_key = false;
   bool show_key = false;
   bool space_key = false;

@@ -1,6 +1,7 @@
 // Watching a recorded run in the session: the player's own best run (V on the title) and the
 // game's stored winning run (H in the lost box). The recorded inputs go through the same
-// ticks as a played cave; Space pauses, Right doubles the speed, anything else leaves.
+// ticks as a played cave; Space pauses, Right doubles the speed, anything else (a pad's Back
+// too) leaves.
 #include <algorithm>
 #include <string>
 #include <utility>
@@ -63,7 +64,7 @@ void Session::watch_frame(const FrameInput& input, float dt) {
   Watch& watch = *state_.watch;
   const bool over = state_.cave.outcome != CaveOutcome::Running;
   // At the end Space and Right leave too, once the end has been seen.
-  if (input.other_key || (over && state_.end_clock > end_input_delay && (input.space_key || input.right_key))) {
+  if (input.other_key || input.back || (over && state_.end_clock > end_input_delay && (input.space_key || input.right_key))) {
     leave_watch();
     return;
   }

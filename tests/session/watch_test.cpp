@@ -174,14 +174,14 @@ TEST(Watching, RightDoublesTheSpeedUpToEightAndSpacePauses) {
   EXPECT_TRUE(s.playing());
 }
 
-TEST(Watching, AnyOtherKeyEndsItAndReturnsToTheTitle) {
-  for (bool FrameInput::*key : {&FrameInput::other_key}) {
+TEST(Watching, AnyOtherKeyOrAPadsBackEndsItAndReturnsToTheTitle) {
+  for (bool FrameInput::*key : {&FrameInput::other_key, &FrameInput::back}) {
     Session s{Progress{}};
     s.watch_own_run(run_of_cave_1(walking(Dir::Right, 50)));
     s.update({}, 0.13f);
     ASSERT_TRUE(s.playing());
     FrameInput leave = with(key);
-    leave.confirm = leave.back = true;  // Enter, Escape and a click come with these too
+    leave.confirm = true;  // Enter, a click and a pad's face button confirm as well
     s.update(leave, 0.016f);
     EXPECT_FALSE(s.playing());
     EXPECT_FALSE(s.watch());
