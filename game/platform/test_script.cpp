@@ -134,7 +134,11 @@ void TestScript::run(std::uint64_t frame, const ScriptContext& context) {
 // which input is next.
 void TestScript::tap_run(const ScriptContext& context) {
   const Cave& cave = context.session.cave();
-  if (!context.session.playing() || cave.outcome != CaveOutcome::Running) return;
+  if (!context.session.playing()) return;
+  if (cave.outcome != CaveOutcome::Running) {
+    run_keys_.clear();  // the run is over: later caves are the script's own business
+    return;
+  }
   if (cave.tick == run_tapped_tick_ || cave.tick >= run_keys_.size()) return;
   run_tapped_tick_ = cave.tick;
   const std::string& key = run_keys_[cave.tick];
