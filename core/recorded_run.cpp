@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <optional>
 
 #include "core/levels.hpp"
@@ -56,8 +55,10 @@ Result<RunHeader> parse_first_line(std::string_view line) {
 }  // namespace
 
 std::string run_first_line(const RunHeader& h) {
-  char hash[17];
-  std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(h.cave_hash));
+  std::string hash(16, '0');  // sixteen hexadecimal digits, leading zeros kept
+  char digits[16];
+  const char* end = std::to_chars(digits, digits + sizeof digits, h.cave_hash, 16).ptr;
+  std::copy(digits, end, hash.end() - (end - digits));
   return "korvedan run cave " + std::to_string(h.cave_index + 1) + " players " + std::to_string(h.players) +
          " difficulty " + std::string(difficulty_word(h.difficulty)) + " score " + std::to_string(h.score) +
          " hash " + hash;

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
 namespace korvedan {
 
@@ -15,10 +14,16 @@ struct RunName {
   std::size_t size = 0;
 
   RunName(std::size_t cave_index, Difficulty difficulty) {
-    const std::string_view word = difficulty_word(difficulty);
-    const int n = std::snprintf(text.data(), text.size(), "%03zu-%.*s.txt", cave_index + 1,
-                                static_cast<int>(word.size()), word.data());
-    size = n < 0 ? 0 : std::min<std::size_t>(static_cast<std::size_t>(n), text.size() - 1);
+    const std::size_t number = std::min<std::size_t>(cave_index + 1, 999);  // three digits
+    text[0] = static_cast<char>('0' + number / 100);
+    text[1] = static_cast<char>('0' + number / 10 % 10);
+    text[2] = static_cast<char>('0' + number % 10);
+    text[3] = '-';
+    size = 4;
+    for (const std::string_view part : {difficulty_word(difficulty), std::string_view(".txt")}) {
+      part.copy(text.data() + size, part.size());
+      size += part.size();
+    }
   }
   std::string_view view() const { return {text.data(), size}; }
 };
