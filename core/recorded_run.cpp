@@ -57,7 +57,7 @@ Result<RunHeader> parse_first_line(std::string_view line) {
 std::string run_first_line(const RunHeader& h) {
   std::string hash(16, '0');  // sixteen hexadecimal digits, leading zeros kept
   char digits[16];
-  const char* end = std::to_chars(digits, digits + sizeof digits, h.cave_hash, 16).ptr;
+  char* const end = std::to_chars(digits, digits + sizeof digits, h.cave_hash, 16).ptr;
   std::copy(digits, end, hash.end() - (end - digits));
   return "korvedan run cave " + std::to_string(h.cave_index + 1) + " players " + std::to_string(h.players) +
          " difficulty " + std::string(difficulty_word(h.difficulty)) + " score " + std::to_string(h.score) +
