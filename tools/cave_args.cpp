@@ -15,12 +15,7 @@ std::optional<std::size_t> cave_index_arg(std::string_view text) {
   return number - 1;
 }
 
-std::optional<Difficulty> difficulty_arg(std::string_view text) {
-  if (text == "easy") return Difficulty::Easy;
-  if (text == "normal") return Difficulty::Normal;
-  if (text == "hard") return Difficulty::Hard;
-  return std::nullopt;
-}
+std::optional<Difficulty> difficulty_arg(std::string_view text) { return difficulty_from_word(text); }
 
 bool count_arg(const Args& args, std::size_t& i, std::size_t& out) {
   if (i + 1 >= args.size()) return false;
@@ -29,15 +24,6 @@ bool count_arg(const Args& args, std::size_t& i, std::size_t& out) {
   if (error != std::errc() || end != text.data() + text.size()) return false;
   ++i;
   return true;
-}
-
-std::string_view difficulty_word(Difficulty d) {
-  switch (d) {
-    case Difficulty::Easy: return "easy";
-    case Difficulty::Normal: return "normal";
-    case Difficulty::Hard: return "hard";
-  }
-  return "normal";
 }
 
 }  // namespace korvedan::tool

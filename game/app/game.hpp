@@ -3,12 +3,16 @@
 
 #include "art/canvas.hpp"
 #include "art/sprite_sheet.hpp"
+#include <optional>
+#include <utility>
+
 #include "core/progress.hpp"
 #include "game/session/input.hpp"
 #include "game/session/input_records.hpp"
 #include "game/session/key_bindings.hpp"
 #include "game/session/session.hpp"
 #include "game/session/sound_dispatch.hpp"
+#include "game/save/run_files.hpp"
 
 namespace korvedan {
 
@@ -27,10 +31,13 @@ struct FrameOutput {
 };
 
 // The running game. The platform feeds it frames and draws what it shows; everything else
-// about the game stays behind this class.
+// about the game stays behind this class, the players' run files too: a won cave's run is
+// written and V's run is read here, in the frame, so the platform only says at the start
+// where they live (`runs`; without it no run is kept and V finds none).
 class Game {
  public:
-  explicit Game(Progress progress) : session_(std::move(progress)) {}
+  explicit Game(Progress progress, std::optional<RunFiles> runs = std::nullopt)
+      : session_(std::move(progress)), runs_(std::move(runs)) {}
 
   // One drawn frame; `dt` is the frame time in seconds, already capped by the caller.
   FrameOutput frame(const FrameInput& input, float dt);
@@ -42,7 +49,10 @@ class Game {
   FrameOutput settings_output() const;
 
  private:
+  void watch_own_run();
+
   Session session_;
+  std::optional<RunFiles> runs_;
 };
 
 }  // namespace korvedan

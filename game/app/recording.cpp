@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/cave_digest.hpp"
 #include "game/save/save_json.hpp"
 
 namespace korvedan {
@@ -16,8 +17,18 @@ namespace {
 
 constexpr std::size_t command_count = 8;
 
-std::array<bool*, command_count> commands(FrameInput& in) {
-  return {&in.confirm, &in.restart, &in.back, &in.pause, &in.music, &in.players_key, &in.name_key, &in.open_all_key};
+// A frame with any of the keys that watch a run gets these five digits more; older files
+// never have them.
+constexpr std::size_t watch_command_count = 5;
+
+std::array<bool*, command_count + watch_command_count> commands(FrameInput& in) {
+  return {&in.confirm,  &in.restart,  &in.back,     &in.pause,     &in.music,     &in.players_key, &in.name_key,
+          &in.open_all_key, &in.watch_key, &in.show_key, &in.space_key, &in.right_key, &in.other_key};
+}
+
+std::span<bool* const> commands_written(const std::array<bool*, command_count + watch_command_count>& all) {
+  const bool watching = std::any_of(all.begin() + command_count, all.end(), [](bool* flag) { return *flag; });
+  return std::span<bool* const>(all).first(watching ? all.size() : command_count);
 }
 
 // Appends to a fixed buffer; what does not fit is dropped (the buffer holds the longest line).
@@ -64,9 +75,10 @@ struct LineReader {
     const auto [end, error] = std::from_chars(w.data(), w.data() + w.size(), value, std::chars_format::hex);
     return !w.empty() && error == std::errc() && end == w.data() + w.size();
   }
-  bool digits(std::span<bool* const> flags) {
+  // As many digits as there are flags, or only the first `fewest` of them.
+  bool digits(std::span<bool* const> flags, std::size_t fewest = 0) {
     const std::string_view w = word();
-    if (w.size() != flags.size()) return false;
+    if (w.size() != flags.size() && (fewest == 0 || w.size() != fewest)) return false;
     for (std::size_t i = 0; i < w.size(); ++i) {
       if (w[i] != '0' && w[i] != '1') return false;
       *flags[i] = w[i] == '1';
@@ -91,7 +103,7 @@ bool parse_frame(std::string_view line, RecordedFrame& frame) {
   if (!r.dir(in.held_dir[0]) || !r.dir(in.held_dir[1]) || !r.dir(in.pressed_dir[0]) || !r.dir(in.pressed_dir[1])) {
     return false;
   }
-  if (!r.digits(commands(in)) || !r.number(in.backspaces) || !r.number(in.pads_in_use) ||
+  if (!r.digits(commands(in), command_count) || !r.number(in.backspaces) || !r.number(in.pads_in_use) ||
       !r.number(in.pro_pads_in_use) || in.pads_in_use > 2 || in.pro_pads_in_use > in.pads_in_use) {
     return false;
   }
@@ -104,20 +116,6 @@ bool parse_frame(std::string_view line, RecordedFrame& frame) {
     }
   }
   return r.word().empty();
-}
-
-void mix(std::uint64_t& hash, std::string_view bytes) {
-  for (unsigned char c : bytes) {
-    hash ^= c;
-    hash *= 0x100000001b3ull;  // FNV-1a
-  }
-}
-
-template <class T>
-void mix_value(std::uint64_t& hash, T value) {
-  std::array<char, sizeof(T)> bytes;
-  std::memcpy(bytes.data(), &value, sizeof(T));
-  mix(hash, std::string_view(bytes.data(), bytes.size()));
 }
 
 }  // namespace
@@ -138,7 +136,8 @@ std::string_view frame_line(const FrameInput& input, float dt, std::span<char, 9
     w.number(static_cast<unsigned>(d));
   }
   w.text(" ");
-  for (bool* flag : commands(copy)) w.digit(*flag);
+  const auto all = commands(copy);
+  for (bool* flag : commands_written(all)) w.digit(*flag);
   for (unsigned n : {input.backspaces, unsigned{input.pads_in_use}, unsigned{input.pro_pads_in_use}}) {
     w.text(" ");
     w.number(n);
@@ -205,47 +204,21 @@ Game replay_recording(const Recording& recording) {
 
 std::uint64_t state_digest(const Session& session) {
   const SessionState& s = session.state();
-  std::uint64_t hash = 0xcbf29ce484222325ull;
-  mix(hash, progress_to_json(s.progress));
-  const Cave& cave = s.cave;
-  for (const Cell cell : cave.cells) {
-    mix_value(hash, cell.kind);
-    mix_value(hash, cell.param);
-  }
-  for (const std::uint8_t m : cave.last_move) mix_value(hash, m);
-  for (const std::uint32_t t : cave.moved_at) mix_value(hash, t);
-  for (const DiggerState& d : cave.diggers) {
-    for (const std::int64_t v : {std::int64_t{d.x}, std::int64_t{d.y}, std::int64_t(d.facing),
-                                 std::int64_t(d.status), std::int64_t{d.armed}, std::int64_t{d.fuse}}) {
-      mix_value(hash, v);
-    }
-  }
-  mix_value(hash, cave.wheel.has_value());
-  if (cave.wheel) {
-    mix_value(hash, cave.wheel->x);
-    mix_value(hash, cave.wheel->y);
-    mix_value(hash, cave.wheel->remaining);
-  }
-  for (const std::uint32_t v : {std::uint32_t(cave.timed_shifter_started), cave.timed_shifter_timer,
-                                std::uint32_t(cave.width), std::uint32_t(cave.height), cave.tick, cave.crystals,
-                                cave.crystals_needed, cave.time_left, cave.score, cave.creature_period,
-                                cave.dynamite, cave.pickups, cave.unlit_lamps, cave.switch_timer,
-                                std::uint32_t(cave.lamp_broken), std::uint32_t(cave.outcome),
-                                std::uint32_t(cave.keys)}) {
-    mix_value(hash, v);
-  }
-  for (const CaveEvent e : s.frame_events) mix_value(hash, e);
-  mix_value(hash, s.name_edit.has_value());
-  if (s.name_edit) mix(hash, *s.name_edit);
-  mix_value(hash, std::uint64_t{s.cave_index});
+  std::uint64_t hash = digest_start;
+  digest_bytes(hash, progress_to_json(s.progress));
+  digest_cave(hash, s.cave);
+  for (const CaveEvent e : s.frame_events) digest_value(hash, e);
+  digest_value(hash, s.name_edit.has_value());
+  if (s.name_edit) digest_bytes(hash, *s.name_edit);
+  digest_value(hash, std::uint64_t{s.cave_index});
   for (const float f : {s.camera.x, s.camera.y, s.tick_clock, s.screen_clock, s.end_clock, s.repeat_clock}) {
-    mix_value(hash, std::bit_cast<std::uint32_t>(f));
+    digest_value(hash, std::bit_cast<std::uint32_t>(f));
   }
   for (const unsigned v : {s.pads_in_use, s.pro_pads_in_use, unsigned{s.latched_fire[0]},
                            unsigned{s.latched_fire[1]}, unsigned(s.latched_dir[0]), unsigned(s.latched_dir[1]),
                            unsigned{s.save_needed}, unsigned{s.playing}, unsigned{s.paused}, unsigned{s.time_up},
                            unsigned{s.quit_requested}}) {
-    mix_value(hash, v);
+    digest_value(hash, v);
   }
   return hash;
 }

@@ -20,7 +20,8 @@ namespace korvedan {
 //   frame DT GRAB FIRE HELD1 HELD2 PRESSED1 PRESSED2 COMMANDS BACKSPACES PADS PRO_PADS TYPED
 // DT is the frame time as an exact hexadecimal float; GRAB and FIRE are two 0/1 digits (player
 // 1, player 2); directions are 0..3 or 255; COMMANDS is eight 0/1 digits (confirm, restart,
-// back, pause, music, players, name, open all); TYPED is the name characters typed, or "-".
+// back, pause, music, players, name, open all), and five more (V, H, Space, Right arrow, any
+// other key) in a frame where one of those is set; TYPED is the name characters typed, or "-".
 inline constexpr std::string_view recording_first_line = "korvedan recording 1";
 
 struct RecordedFrame {

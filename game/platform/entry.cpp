@@ -45,8 +45,9 @@ int run_program() {
 
   log_start("loading the save and drawing the sprites");
   SaveKeeper save(save_path(), std::cerr);
-  AppParts parts{Game(save.load()), Canvas(), SpriteSheet::build(), make_shared_pads(), nullptr,
-                 SDL_GetPerformanceCounter(), std::move(save)};
+  // The players' best runs are kept beside the save; the game reads and writes them itself.
+  AppParts parts{Game(save.load(), RunFiles(save_path(), std::cerr)), Canvas(), SpriteSheet::build(),
+                 make_shared_pads(), nullptr, SDL_GetPerformanceCounter(), std::move(save)};
   start_procon_thread(parts.pro_pads);
   parts.gamepads = start_gamepads();
 

@@ -1,7 +1,11 @@
 // Reading the end-to-end tests' script and turning its steps into SDL events.
 #include "game/platform/test_script.hpp"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
+#include <iterator>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -123,6 +127,24 @@ TestScript::~TestScript() {
 void TestScript::run(std::uint64_t frame, const ScriptContext& context) {
   // Steps are in frame order as written; a late step runs at the first frame after its own.
   while (next_ < steps_.size() && steps_[next_].frame <= frame) perform(steps_[next_++], context);
+  if (!run_keys_.empty()) tap_run(context);
+}
+
+// The tap comes before the next tick is due, so that tick takes it; a cave's tick count says
+// which input is next.
+void TestScript::tap_run(const ScriptContext& context) {
+  const Cave& cave = context.session.cave();
+  if (!context.session.playing()) return;
+  if (cave.outcome != CaveOutcome::Running) {
+    run_keys_.clear();  // the run is over: later caves are the script's own business
+    return;
+  }
+  if (cave.tick == run_tapped_tick_ || cave.tick >= run_keys_.size()) return;
+  run_tapped_tick_ = cave.tick;
+  const std::string& key = run_keys_[cave.tick];
+  if (key.empty()) return;
+  push_key(context.window, key, SDL_KEYDOWN, false);
+  push_key(context.window, key, SDL_KEYUP, false);
 }
 
 void TestScript::perform(const Step& step, const ScriptContext& context) {
@@ -152,6 +174,18 @@ void TestScript::perform(const Step& step, const ScriptContext& context) {
     SDL_SetWindowSize(window, std::stoi(w[1]), std::stoi(w[2]));
   } else if (command == "pad") {
     pad_command(w);
+  } else if (command == "run" && w.size() == 2) {
+    std::ifstream file(w[1]);
+    if (!file) fatal("test script: cannot read the run " + w[1]);
+    run_keys_.clear();
+    run_tapped_tick_ = UINT32_MAX;
+    for (std::string token; file >> token;) {
+      static const std::pair<const char*, const char*> keys[] = {
+          {"U", "ArrowUp"}, {"R", "ArrowRight"}, {"D", "ArrowDown"}, {"L", "ArrowLeft"}, {".", ""}};
+      const auto found = std::find_if(std::begin(keys), std::end(keys), [&](const auto& k) { return token == k.first; });
+      if (found == std::end(keys)) fatal("test script: the run holds more than plain moves: " + token);
+      run_keys_.emplace_back(found->second);
+    }
   } else if (command == "state") {
     print_state(step.frame, context.session);
   } else if (command == "fatal") {

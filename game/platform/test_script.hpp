@@ -8,6 +8,8 @@
 //   at 6 click | finger down|move|up ID X Y (0..1) | focus-lost | close | resize W H
 //   at 7 pad attach [VENDOR PRODUCT]   at 8 pad button dpright down|up   at 9 pad axis leftx 0.8
 //   at 9 state            one line on standard output: what the session is doing
+//   at 9 run FILE         from then on, one arrow key tapped for each tick of the run in FILE
+//                         (plain moves only, one player), in the frame after each tick
 //   at 9 fatal MESSAGE | segv | throw  the crash paths
 #pragma once
 
@@ -44,10 +46,13 @@ class TestScript {
   };
   void perform(const Step& step, const ScriptContext& context);
   void pad_command(const std::vector<std::string>& words);
+  void tap_run(const ScriptContext& context);
 
   std::vector<Step> steps_;
   std::size_t next_ = 0;
   SDL_Joystick* virtual_pad_ = nullptr;
+  std::vector<std::string> run_keys_;  // the key of each tick of a run being tapped in, "" none
+  std::uint32_t run_tapped_tick_ = UINT32_MAX;
 };
 
 }  // namespace korvedan

@@ -87,7 +87,11 @@ void InputState::on_key(KeyCode key, bool pressed, bool repeat, std::string_view
     typed_text += text;  // auto-repeats type again
     if (key == KeyCode::Backspace) ++backspaces;
   }
-  if (key == KeyCode::Unidentified || repeat) return;
+  if (repeat) return;
+  if (key == KeyCode::Unidentified) {
+    unknown_pressed = unknown_pressed || pressed;  // it still ends a watched run
+    return;
+  }
   erase_value(held_keys, key);
   if (pressed) {
     held_keys.push_back(key);
@@ -146,6 +150,7 @@ FrameInput InputState::collect(double scale_factor, const std::vector<PadState>&
   pressed_keys.clear();
   clicked = false;
   tapped = false;
+  unknown_pressed = false;
   frame_pads(input, pro_pads, gamepads, log);
   merge_pads(input);
   return input;
@@ -190,6 +195,14 @@ void InputState::keyboard_snapshot(FrameInput& input) const {
   input.players_key = pressed(KeyCode::Tab);
   input.name_key = pressed(KeyCode::KeyN);
   input.open_all_key = pressed(KeyCode::F9);
+  input.watch_key = pressed(KeyCode::KeyV);
+  input.show_key = pressed(KeyCode::KeyH);
+  input.space_key = pressed(KeyCode::Space);
+  input.right_key = pressed(KeyCode::ArrowRight);
+  input.other_key = clicked || tapped || unknown_pressed ||
+                    std::any_of(pressed_keys.begin(), pressed_keys.end(), [](KeyCode key) {
+                      return key != KeyCode::Space && key != KeyCode::ArrowRight;
+                    });
   for (std::size_t p = 0; p < 2; ++p) {
     input.held_dir[p] = dir_stack[p].empty() ? Dir::None : dir_stack[p].back();
     for (auto key = pressed_keys.rbegin(); key != pressed_keys.rend(); ++key) {

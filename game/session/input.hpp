@@ -78,6 +78,7 @@ struct InputState {
   bool clicked = false;
   bool tapped = false;
   Dir last_swipe = Dir::None;
+  bool unknown_pressed = false;  // a key the game has no name for, since the last frame
   std::array<PadState, 2> pad_previous{};
   unsigned gamepad_events_logged = 0;
   KeyBindings bindings;  // the players' keys, as the game last handed them out

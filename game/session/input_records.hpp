@@ -58,6 +58,14 @@ struct FrameInput {
   bool help_key = false;        // F1: the help screen from the title, and back
   bool fullscreen_key = false;  // F11 or Alt+Enter, anywhere
   KeyCode first_key = KeyCode::Unidentified;  // the frame's first key press, for choosing a new key
+  // Watching a recorded run: V on the title and H in the lost box start one; while it plays
+  // Space pauses, the Right arrow speeds it up, and any other key, a click or a tap ends it
+  // (a pad ends it with Back, as `back`).
+  bool watch_key = false;
+  bool show_key = false;
+  bool space_key = false;
+  bool right_key = false;
+  bool other_key = false;
   // For the name entry: the frame's Backspace presses, then the letters and digits it typed
   // (upper case, in order; a name never takes more than name_length of them).
   unsigned backspaces = 0;

@@ -7,7 +7,10 @@ namespace korvedan {
 
 namespace {
 
+// Keys with a job of their own on some screen (V watches a run from the title, H shows how a lost
+// cave is won) cannot be taken for walking, grabbing or dynamite.
 constexpr std::array fixed_keys{
+    KeyCode::KeyV,         KeyCode::KeyH,
     KeyCode::Unidentified, KeyCode::Escape, KeyCode::KeyP,  KeyCode::KeyR,        KeyCode::KeyM,
     KeyCode::KeyN,         KeyCode::Tab,    KeyCode::F1,    KeyCode::F9,          KeyCode::F11,
     KeyCode::Space,        KeyCode::Enter,  KeyCode::NumpadEnter, KeyCode::Backspace, KeyCode::AltLeft,

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "base/fatal.hpp"
+#include "core/cave_digest.hpp"
 #include "core/levels.hpp"
 #include "core/parse.hpp"
 
@@ -16,15 +17,21 @@ namespace {
 
 constexpr std::size_t last_cave = level_count - 1;
 
-Cave build_cave(std::size_t index, const Progress& progress) {
+}  // namespace
+
+int player_count(const Progress& progress) { return progress.two_players ? 2 : 1; }
+
+Cave build_cave(std::size_t index, int players, Difficulty difficulty) {
   if (index >= level_count) {
     fatal("cave index " + std::to_string(index) + " is outside 0.." + std::to_string(last_cave));
   }
   const LevelEntry& entry = level_entry(index);
-  Result<Cave> cave = parse_cave(entry, progress.two_players ? 2 : 1, progress.difficulty);
+  Result<Cave> cave = parse_cave(entry, players, difficulty);
   if (!cave) fatal("level " + std::string(entry.name) + ": " + cave.error());
   return std::move(cave).value();
 }
+
+namespace {
 
 std::size_t offered_cave(const Progress& progress) {
   return static_cast<std::size_t>(std::min<std::uint64_t>(progress.solved, last_cave));
@@ -65,12 +72,17 @@ Session::Session(Progress start) {
   state_.cave_index = offered_cave(state_.progress);
   state_.frame_events.reserve(cave_event_count);  // each code at most once a frame
   tick_events_.reserve(4 * cave_event_count);     // grows further only in a crowded cave
-  state_.cave = build_cave(state_.cave_index, state_.progress);
+  state_.cave = build_cave(state_.cave_index, player_count(state_.progress), state_.progress.difficulty);
   state_.camera = camera_target();
 }
 
 void Session::start_cave(std::size_t index) {
-  state_.cave = build_cave(index, state_.progress);
+  if (index != state_.losses_cave) state_.losses_in_row = 0;  // losses count on one cave only
+  begin_cave(index, player_count(state_.progress));
+}
+
+void Session::begin_cave(std::size_t index, int players) {
+  state_.cave = build_cave(index, players, state_.progress.difficulty);
   state_.cave_index = index;
   state_.playing = true;
   state_.paused = false;
@@ -80,6 +92,11 @@ void Session::start_cave(std::size_t index) {
   state_.time_up = false;
   state_.end_clock = 0;
   state_.lost_cause = LostCause::Unknown;
+  state_.watch.reset();
+  state_.won_run = false;
+  state_.run_inputs.clear();
+  state_.run_inputs.reserve(state_.cave.time_left + 1u);  // a run ends when the time does
+  state_.start_hash = cave_digest(state_.cave);
   state_.camera = camera_target();  // no sliding in from the old cave
 }
 
@@ -99,6 +116,10 @@ void Session::update(const FrameInput& input, float dt) {
   }
   if (state_.help) {
     help_frame(input);
+    return;
+  }
+  if (state_.watch) {
+    watch_frame(input, dt);
     return;
   }
   if (input.music) {
@@ -136,6 +157,7 @@ void Session::help_frame(const FrameInput& input) {
 }
 
 void Session::title_actions(const FrameInput& input, float dt) {
+  if (state_.title_note != TitleNote::None && (state_.note_clock -= dt) <= 0) state_.title_note = TitleNote::None;
   if (input.help_key) {
     state_.help = HelpScreen{};
     return;
@@ -189,6 +211,7 @@ void Session::title_actions(const FrameInput& input, float dt) {
     state_.name_edit = std::string();  // the old name stays until the new one is committed
     return;
   }
+  if (input.watch_key) state_.watch_wanted = true;
   if (input.confirm && state_.progress.is_open(state_.cave_index)) start_cave(state_.cave_index);
   if (input.back) state_.quit_requested = true;
 }
@@ -213,6 +236,10 @@ void Session::play(const FrameInput& input, float dt) {
 
   if (state_.cave.outcome != CaveOutcome::Running) {
     state_.end_clock += dt;
+    if (state_.end_clock > end_input_delay && input.show_key && offers_show_how()) {
+      start_show_how();
+      return;
+    }
     if (state_.end_clock > end_input_delay && input.confirm) {
       if (state_.cave.outcome == CaveOutcome::Won) {
         if (state_.cave_index + 1 < level_count) {
@@ -228,7 +255,10 @@ void Session::play(const FrameInput& input, float dt) {
   }
   // A lost cave goes on moving under the end screen; a won one stands still.
   if (state_.cave.outcome != CaveOutcome::Won) run_ticks(input, dt);
+  follow_camera(dt);
+}
 
+void Session::follow_camera(float dt) {
   const PixelPoint target = camera_target();
   const float k = std::min(dt * camera_follow_rate, 1.0f);
   state_.camera.x += (target.x - state_.camera.x) * k;
@@ -239,6 +269,12 @@ void Session::run_ticks(const FrameInput& input, float dt) {
   state_.tick_clock += dt;
   while (state_.tick_clock >= tick_period && state_.cave.outcome != CaveOutcome::Won) {
     state_.tick_clock -= tick_period;
+    if (state_.watch) {  // the recorded inputs play, whatever the keys say
+      Watch& watch = *state_.watch;
+      const TickInputs next = watch.next < watch.inputs.size() ? watch.inputs[watch.next++] : TickInputs{};
+      session_tick(next[0], next[1]);
+      continue;
+    }
     const std::array<Dir, 2> dirs = std::exchange(state_.latched_dir, {Dir::None, Dir::None});
     const std::array<std::uint8_t, 2> fires = std::exchange(state_.latched_fire, {0, 0});
     std::array<TickInput, 2> players;
@@ -279,8 +315,9 @@ void Session::session_tick(TickInput player1, TickInput player2) {
     }
   }
 
+  if (!state_.watch && state_.cave.outcome == CaveOutcome::Running) state_.run_inputs.push_back({player1, player2});
   tick_events_.clear();
-  const LossWatch watch = watch_diggers(state_.cave, player1, player2);
+  const LossWatch loss_watch = watch_diggers(state_.cave, player1, player2);
   tick(state_.cave, player1, player2, tick_events_);
   for (const CaveEvent event : tick_events_) {
     if ((event == CaveEvent::CreatureStep && !crawler_seen) ||
@@ -293,12 +330,19 @@ void Session::session_tick(TickInput player1, TickInput player2) {
     }
     switch (event) {
       case CaveEvent::Won:
-        if (state_.progress.record_win(state_.cave_index, state_.cave.score)) state_.save_needed = true;
         state_.end_clock = 0;
+        if (state_.watch) break;  // a watched run wins nothing
+        if (state_.progress.record_win(state_.cave_index, state_.cave.score)) state_.save_needed = true;
+        state_.won_run = true;
+        state_.losses_in_row = 0;
         break;
       case CaveEvent::Lost:
         state_.end_clock = 0;
-        state_.lost_cause = korvedan::lost_cause(watch, state_.cave, tick_events_);
+        state_.lost_cause = korvedan::lost_cause(loss_watch, state_.cave, tick_events_);
+        if (state_.watch) break;
+        if (state_.losses_cave != state_.cave_index) state_.losses_in_row = 0;
+        state_.losses_cave = state_.cave_index;
+        ++state_.losses_in_row;
         break;
       case CaveEvent::TimeUp:
         state_.time_up = true;

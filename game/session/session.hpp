@@ -8,13 +8,16 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "core/cave.hpp"
 #include "core/progress.hpp"
+#include "core/recorded_run.hpp"
 #include "core/tick.hpp"
 #include "game/session/input_records.hpp"
 #include "game/session/lost_cause.hpp"
 #include "game/session/options.hpp"
+#include "game/session/watch_state.hpp"
 
 namespace korvedan {
 
@@ -56,6 +59,16 @@ struct SessionState {
   bool quit_requested = false;
   std::optional<HelpScreen> help;  // the help and options pages, open over the title
   LostCause lost_cause = LostCause::Unknown;  // what ended the cave, once it is lost
+  // The cave being played, one entry a tick while it runs; kept as the player's run when won.
+  std::vector<TickInputs> run_inputs;
+  std::uint64_t start_hash = 0;    // cave_digest of the cave as it was started
+  bool won_run = false;            // a played cave was won: the app may keep its run
+  bool watch_wanted = false;       // V on the title: the app looks for the player's run
+  std::optional<Watch> watch;      // a recorded run shown instead of played
+  TitleNote title_note = TitleNote::None;
+  float note_clock = 0;            // how much longer the title shows the note
+  unsigned losses_in_row = 0;      // of cave losses_cave, since it was last won or another was started
+  std::size_t losses_cave = 0;
 
   bool operator==(const SessionState&) const = default;
 };
@@ -78,6 +91,18 @@ class Session {
   bool take_save_needed() { return std::exchange(state_.save_needed, false); }
   bool take_quit_requested() { return std::exchange(state_.quit_requested, false); }
 
+  // A played cave was won since the last call: what its run's file says first. Its inputs
+  // are run_inputs() until the next cave starts.
+  std::optional<RunHeader> take_won_run();
+  // V was pressed on the title since the last call: the player's run of the cave shown is wanted.
+  bool take_watch_wanted() { return std::exchange(state_.watch_wanted, false); }
+  // Plays the player's run of the cave shown, unless it belongs to another cave, player count
+  // or difficulty (the note says it cannot be read) or to an older version of the cave.
+  void watch_own_run(const RecordedRun& run);
+  void show_title_note(TitleNote note);
+  // The lost box offers H: the cave was lost three times in a row and has a stored run.
+  bool offers_show_how() const;
+
   const Progress& progress() const { return state_.progress; }
   const Cave& cave() const { return state_.cave; }
   const EventList& frame_events() const { return state_.frame_events; }
@@ -99,6 +124,10 @@ class Session {
   bool quit_requested() const { return state_.quit_requested; }
   const std::optional<HelpScreen>& help() const { return state_.help; }
   LostCause lost_cause() const { return state_.lost_cause; }
+  const std::vector<TickInputs>& run_inputs() const { return state_.run_inputs; }
+  const std::optional<Watch>& watch() const { return state_.watch; }
+  TitleNote title_note() const { return state_.title_note; }
+  unsigned losses_in_row() const { return state_.losses_in_row; }
   const SessionState& state() const { return state_; }
 
   // Scenes set up by hand, bypassing the rules: the screenshot tour, the benchmarks, the tests.
@@ -112,10 +141,23 @@ class Session {
   void title_actions(const FrameInput& input, float dt);
   void play(const FrameInput& input, float dt);
   void run_ticks(const FrameInput& input, float dt);
+  void follow_camera(float dt);
+  void begin_cave(std::size_t index, int players);
+  // The watching of a recorded run (session_watch.cpp).
+  void begin_watch(WatchKind kind, int players, std::vector<TickInputs> inputs);
+  void watch_frame(const FrameInput& input, float dt);
+  void leave_watch();
+  void start_show_how();
 
   SessionState state_;
   EventList tick_events_;  // one tick's events, its storage kept from tick to tick
 };
+
+// The built-in cave `index` as it starts for that many players; an index outside 0..118 or a
+// cave that does not parse stops the program.
+Cave build_cave(std::size_t index, int players, Difficulty difficulty);
+// 2 when the progress plays with two diggers, else 1.
+int player_count(const Progress& progress);
 
 // The frame's typing on a name being entered: its Backspaces first, then its letters and
 // digits while the name has room.

@@ -121,6 +121,12 @@ constexpr std::array<TextRow, count> rows{{
     {Text::KeyTaken, "TASTE SCHON BELEGT", "KEY ALREADY IN USE"},
     {Text::KeyFixed, "DIESE TASTE IST FEST", "THIS KEY IS FIXED"},
     {Text::OptionsFooter, "HOCH/RUNTER: WAEHLEN  LEER: AENDERN", "UP/DOWN: CHOOSE  SPACE: CHANGE"},
+    {Text::WatchBand, "WIEDERHOLUNG", "REPLAY"},
+    {Text::ShowHowBand, "SO GEHT ES", "THIS IS HOW"},
+    {Text::ShowHowLine, "H: ZEIG MIR WIE", "H: SHOW ME HOW"},
+    {Text::NoteNoRun, "NOCH KEINE WIEDERHOLUNG FUER DIESEN SCHACHT", "NO REPLAY OF THIS CAVE YET"},
+    {Text::NoteOlderCave, "WIEDERHOLUNG EINER AELTEREN FASSUNG DES SCHACHTS", "REPLAY OF AN OLDER VERSION OF THIS CAVE"},
+    {Text::NoteUnreadable, "WIEDERHOLUNG NICHT LESBAR", "REPLAY CANNOT BE READ"},
 }};
 
 constexpr bool rows_in_order() {

@@ -28,6 +28,8 @@ enum class Text : std::uint8_t {
   OptionsTitle, OptionFullscreen, OptionLanguage, LanguageName, OptionMusic, OptionEffects, OptionOn,
   OptionOff, KeysTitle, ActionUp, ActionRight, ActionDown, ActionLeft, ActionGrab, ActionDynamite,
   KeysStandard, PadsFixed, PressNewKey, KeyTaken, KeyFixed, OptionsFooter,
+  // Watching a run
+  WatchBand, ShowHowBand, ShowHowLine, NoteNoRun, NoteOlderCave, NoteUnreadable,
   Count,
 };
 

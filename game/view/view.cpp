@@ -15,6 +15,7 @@
 #include "game/view/text_line.hpp"
 #include "game/view/texts.hpp"
 #include "game/view/view_boxes.hpp"
+#include "game/view/view_watch.hpp"
 
 namespace korvedan {
 
@@ -121,7 +122,11 @@ void draw_title(Canvas& canvas, const Session& s, const SpriteSheet& sprites) {
   const std::string_view typing_help = t(Text::TypingHelp);
   if (is_locked) {
     draw_text_centred(canvas, 127, t(Text::Locked), colours::alarm_red, 1);
-    if (s.name_edit()) draw_text_centred(canvas, 139, typing_help, colours::gold, 1);
+    if (s.name_edit()) {
+      draw_text_centred(canvas, 139, typing_help, colours::gold, 1);
+    } else if (s.title_note() != TitleNote::None) {
+      draw_text_centred(canvas, 139, title_note_text(s.title_note(), l), colours::alarm_red, 1);
+    }
   } else {
     const std::uint32_t best = best_of(p, s.cave_index());
     draw_text_centred(canvas, 127,
@@ -130,6 +135,8 @@ void draw_title(Canvas& canvas, const Session& s, const SpriteSheet& sprites) {
                       colours::text_white, 1);
     if (s.name_edit()) {
       draw_text_centred(canvas, 139, typing_help, colours::gold, 1);
+    } else if (s.title_note() != TitleNote::None) {
+      draw_text_centred(canvas, 139, title_note_text(s.title_note(), l), colours::alarm_red, 1);
     } else if (animation_step(2.5f, h) % 2 == 0) {
       draw_text_centred(canvas, 139, t(Text::StartPrompt), colours::gold, 1);
     }
@@ -253,6 +260,7 @@ void draw_view(Canvas& canvas, const Session& session, const SpriteSheet& sprite
   draw_cells(canvas, session, sprites);
   draw_status_bar(canvas, session, sprites);
   draw_box(canvas, session);
+  draw_watch_band(canvas, session);
 }
 
 }  // namespace korvedan

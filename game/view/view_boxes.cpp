@@ -54,12 +54,21 @@ void draw_box(Canvas& canvas, const Session& s) {
               {TextLine(t(Text::WonScorePrefix)) << cave.score << t(Text::WonBestPrefix) << best,
                t(s.cave_index() + 1 == level_count ? Text::AllCavesDone : Text::WonGoOn)});
   } else if (cave.outcome == CaveOutcome::Lost && s.end_clock() >= lost_box_delay) {
-    if (s.time_up()) {
-      draw_band(canvas, t(Text::TimeUp), colours::alarm_red, {t(Text::LostTryAgain)});
-    } else if (const auto cause = cause_text(s.lost_cause())) {
-      draw_band(canvas, t(Text::Lost), colours::alarm_red, {t(*cause), t(Text::LostTryAgain)});
+    // The cause, when known, goes under the title; from the third loss in a row the box offers
+    // to show how the cave is won.
+    const std::string_view title = t(s.time_up() ? Text::TimeUp : Text::Lost);
+    const std::string_view again = t(Text::LostTryAgain);
+    const std::string_view how = t(Text::ShowHowLine);
+    const std::optional<Text> cause = s.time_up() ? std::nullopt : cause_text(s.lost_cause());
+    if (cause && s.offers_show_how()) {
+      draw_band(canvas, title, colours::alarm_red, {t(*cause), again, how});
+    } else if (cause) {
+      draw_band(canvas, title, colours::alarm_red, {t(*cause), again});
+    } else if (s.offers_show_how()) {
+      draw_band(canvas, title, colours::alarm_red, {again, how});
     } else {
-      draw_band(canvas, t(Text::Lost), colours::alarm_red, {t(Text::LostTryAgain)});
+      draw_band(canvas, title, colours::alarm_red, {again});
+    }
     }
   }
 }

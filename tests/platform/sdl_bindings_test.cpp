@@ -83,29 +83,40 @@ TEST(SdlKeys, EveryBindingByItsPhysicalKey) {
       {SDL_SCANCODE_TAB, command(&FrameInput::players_key)},
       {SDL_SCANCODE_N, command(&FrameInput::name_key)},
       {SDL_SCANCODE_F9, command(&FrameInput::open_all_key)},
+      {SDL_SCANCODE_V, command(&FrameInput::watch_key)},
+      {SDL_SCANCODE_H, command(&FrameInput::show_key)},
       // Keys with no standard job, whatever a layout prints on them: a player may choose them.
       {SDL_SCANCODE_E, FrameInput{}},
       {SDL_SCANCODE_KP_8, FrameInput{}},
       {SDL_SCANCODE_RALT, FrameInput{}},
       {SDL_SCANCODE_F10, FrameInput{}},
   };
-  for (auto [scancode, expected] : bindings) {
-    expected.first_key = key_from_scancode(scancode);  // offered to the options page's key choice
-    ASSERT_NE(expected.first_key, KeyCode::Unidentified) << SDL_GetScancodeName(scancode);
-    EXPECT_EQ(frame_with_key(scancode), expected) << SDL_GetScancodeName(scancode);
+  for (const auto& [scancode, expected] : bindings) {
+    FrameInput want = expected;
+    want.first_key = key_from_scancode(scancode);  // offered to the options page's key choice
+    ASSERT_NE(want.first_key, KeyCode::Unidentified) << SDL_GetScancodeName(scancode);
+    // Every key also ends a run being watched, but Space (pause) and the right arrow (faster).
+    want.space_key = scancode == SDL_SCANCODE_SPACE;
+    want.right_key = scancode == SDL_SCANCODE_RIGHT;
+    want.other_key = !want.space_key && !want.right_key;
+    EXPECT_EQ(frame_with_key(scancode), want) << SDL_GetScancodeName(scancode);
   }
-  // Keys the game does not know at all leave the frame empty.
+  // Keys the game does not know at all only end a watched run.
+  FrameInput only_ends_a_run;
+  only_ends_a_run.other_key = true;
   for (const SDL_Scancode unknown : {SDL_SCANCODE_PAUSE, SDL_SCANCODE_APPLICATION, SDL_SCANCODE_F13}) {
-    EXPECT_EQ(frame_with_key(unknown), FrameInput{}) << SDL_GetScancodeName(unknown);
+    EXPECT_EQ(frame_with_key(unknown), only_ends_a_run) << SDL_GetScancodeName(unknown);
   }
   // The window's keys.
   FrameInput f11;
   f11.fullscreen_key = true;
   f11.first_key = KeyCode::F11;
+  f11.other_key = true;
   EXPECT_EQ(frame_with_key(SDL_SCANCODE_F11), f11);
   FrameInput f1;
   f1.help_key = true;
   f1.first_key = KeyCode::F1;
+  f1.other_key = true;
   EXPECT_EQ(frame_with_key(SDL_SCANCODE_F1), f1);
 }
 
