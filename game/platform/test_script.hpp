@@ -8,7 +8,7 @@
 //   at 6 click | finger down|move|up ID X Y (0..1) | focus-lost | close | resize W H
 //   at 7 pad attach [VENDOR PRODUCT]   at 8 pad button dpright down|up   at 9 pad axis leftx 0.8
 //   at 9 state            one line on standard output: what the session is doing
-//   at 9 fatal MESSAGE | segv | throw  the crash paths
+//   at 9 fatal MESSAGE | segv | divide-by-zero | stack-overflow | throw  the crash paths
 #pragma once
 
 #include <SDL.h>
