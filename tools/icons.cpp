@@ -1,13 +1,16 @@
-// kvtool icons DIR: the game's icon at every size a desktop asks for, as DIR/NxN/apps/korvedan.png.
+// kvtool icons DIR: the game's icon at every size a desktop asks for, as DIR/NxN/apps/korvedan.png;
+// kvtool windows-icon FILE: the same sizes Windows shows (16 to 256) in one .ico file.
 #include <array>
 #include <filesystem>
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "art/icon.hpp"
 #include "game/save/durable_file.hpp"
+#include "game/view/ico.hpp"
 #include "game/view/png.hpp"
 #include "tools/command.hpp"
 
@@ -53,8 +56,43 @@ int run_icons(const Args& args) {
   return 0;
 }
 
+// Windows picks among these for the title bar, the taskbar, Explorer's lists and large tiles.
+constexpr std::array<std::uint32_t, 5> windows_icon_sizes{16, 24, 32, 48, 256};
+
+int run_windows_icon(const Args& args) {
+  if (args.size() != 1) return usage_error("windows-icon", "give the .ico file to write");
+  const std::filesystem::path file = args[0];
+  const Sprite design = icon_picture();
+  std::vector<IconImage> images;
+  for (const std::uint32_t size : windows_icon_sizes) {
+    // 24 is no whole multiple of the design: its nearest smaller one, centred, keeps it sharp.
+    const std::uint32_t factor = size / icon_design_size;
+    const Sprite drawn = enlarged(design, factor);
+    IconImage image{size, std::vector<std::uint32_t>(std::size_t{size} * size, 0u)};
+    const std::uint32_t margin = (size - drawn.width) / 2;
+    const std::vector<std::uint32_t> pixels = argb_pixels(drawn);
+    for (std::uint32_t y = 0; y < drawn.height; ++y) {
+      for (std::uint32_t x = 0; x < drawn.width; ++x) {
+        image.pixels[(y + margin) * size + x + margin] = pixels[y * drawn.width + x];
+      }
+    }
+    images.push_back(std::move(image));
+  }
+  const std::vector<std::uint8_t> ico = encode_ico(images);
+  std::filesystem::path temporary = file;
+  temporary += ".part";
+  if (const std::error_code written =
+          replace_file(file, temporary, std::string_view(reinterpret_cast<const char*>(ico.data()), ico.size()))) {
+    std::cerr << "kvtool windows-icon: could not write " << file.string() << ": " << written.message() << "\n";
+    return 1;
+  }
+  std::cout << "wrote " << images.size() << " sizes to " << file.string() << "\n";
+  return 0;
+}
+
 }  // namespace
 
 KV_COMMAND(icons, "icons", "DIR", run_icons);
+KV_COMMAND(windows_icon, "windows-icon", "FILE.ico", run_windows_icon);
 
 }  // namespace korvedan::tool

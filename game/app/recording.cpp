@@ -149,7 +149,8 @@ std::string_view frame_line(const FrameInput& input, float dt, std::span<char, 9
 
 std::unique_ptr<FrameRecorder> FrameRecorder::open(const std::string& path, const Progress& start,
                                                    std::string& error) {
-  std::FILE* file = std::fopen(path.c_str(), "w");
+  // Binary, so a recording made on Windows has the same plain line ends the reader expects.
+  std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) {
     error = std::strerror(errno);
     return nullptr;

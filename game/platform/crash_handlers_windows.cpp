@@ -62,7 +62,10 @@ LONG WINAPI on_exception(EXCEPTION_POINTERS* pointers) {
                 static_cast<unsigned long>(record.ExceptionCode), exception_text(record.ExceptionCode),
                 static_cast<unsigned long long>(address));
   report_described();
-  return EXCEPTION_EXECUTE_HANDLER;  // the process ends with the exception's code
+  // Ended here with the exception's code, as Windows itself would: letting the system unwind
+  // after a stack overflow can leave the process hanging (Wine does).
+  TerminateProcess(GetCurrentProcess(), record.ExceptionCode);
+  return EXCEPTION_EXECUTE_HANDLER;
 }
 
 void on_abort(int) {

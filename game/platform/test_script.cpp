@@ -88,6 +88,28 @@ void store_through_null() {
   *nowhere = 1;
 }
 
+// A real integer division by zero, which the processor itself refuses.
+#if defined(__GNUC__)
+__attribute__((no_sanitize_undefined))
+#endif
+void divide_by_zero() {
+  // Both sides read at run time: with a known numerator of 1 the compiler compares instead of dividing.
+  volatile int one = 1;
+  volatile int zero = 0;
+  volatile int quotient = one / zero;
+  (void)quotient;
+}
+
+// Calls itself until the stack runs out; the flag that never changes keeps the compiler from
+// turning the recursion into a loop or proving that it never ends.
+volatile bool keep_recursing = true;
+[[gnu::noinline]] std::uint64_t overflow_stack(std::uint64_t depth) {
+  volatile char room[4096];
+  room[depth % sizeof room] = 1;
+  if (!keep_recursing) return depth;
+  return overflow_stack(depth + 1) + room[0];
+}
+
 void print_state(std::uint64_t frame, const Session& session) {
   const Cave& cave = session.cave();
   std::printf("frame %llu: playing %d paused %d cave %zu", static_cast<unsigned long long>(frame),
@@ -194,6 +216,10 @@ void TestScript::perform(const Step& step, const ScriptContext& context) {
     fatal(message);
   } else if (command == "segv") {
     store_through_null();
+  } else if (command == "divide-by-zero") {
+    divide_by_zero();
+  } else if (command == "stack-overflow") {
+    overflow_stack(0);
   } else if (command == "throw") {
     std::thread([] { throw std::runtime_error("thrown on another thread"); }).join();
   } else {

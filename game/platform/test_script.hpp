@@ -10,7 +10,7 @@
 //   at 9 state            one line on standard output: what the session is doing
 //   at 9 run FILE         from then on, one arrow key tapped for each tick of the run in FILE
 //                         (plain moves only, one player), in the frame after each tick
-//   at 9 fatal MESSAGE | segv | throw  the crash paths
+//   at 9 fatal MESSAGE | segv | divide-by-zero | stack-overflow | throw  the crash paths
 #pragma once
 
 #include <SDL.h>

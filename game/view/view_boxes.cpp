@@ -69,7 +69,6 @@ void draw_box(Canvas& canvas, const Session& s) {
     } else {
       draw_band(canvas, title, colours::alarm_red, {again});
     }
-    }
   }
 }
 

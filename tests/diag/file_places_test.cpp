@@ -71,10 +71,9 @@ class CreateInFirstPlace : public ::testing::Test {
   // What the log does: create the file for writing; every place tried is noted.
   bool create(const fs::path& place) {
     tried_.push_back(place);
-    std::FILE* file = std::fopen(place.c_str(), "wb");
-    if (file == nullptr) return false;
-    std::fclose(file);
-    return true;
+    // A stream opens the path as it is on both systems (UTF-16 on Windows), as the log does.
+    std::ofstream file(place, std::ios::binary);
+    return file.is_open();
   }
 
   std::function<bool(const fs::path&)> creator() {
