@@ -57,24 +57,24 @@ static_assert(walled_rectangle(cave_051));
 
 // 52: NEBELSOHLE
 constexpr CaveIdea idea_052{
-    "four hoppers over a fog band of shifters: boulders come out crystals, crystals stars, stars boulders; the nuts drop through a plain hole",
+    "four sealed hoppers drain through a band of shifters into pockets below: boulders come out crystals, crystals stars, the star a boulder that cracks the nut under it; crack the nuts in the dirt too",
     uses(Mechanic::Shifters, Mechanic::NutsCracked)};
 constexpr std::string_view cave_052[] = {
     "############################",
-    "#@.....o............o......#",
-    "#..%.%...%.%....%.%...%.%..#",
-    "#..%o%...%.%..o.%.%...%o%..#",
-    "#..%o%...%*%....%.%...%n%.o#",
-    "#..%o%...%*%....%+%...%o%..#",
-    "#..%o%...%*%....%+%...%n%..#",
+    "#@..........o.......o......#",
+    "#..%%%...%%%....%%%...%%%..#",
+    "#..% %.o.% %....% %...% %..#",
+    "#..%o%...% %..o.% %...% %..#",
+    "#..%o%.n.%*%....% %...%o%..#",
+    "#..%o%...%*%..n.%+%...%o%..#",
     "#..........................#",
-    "#.%%W%%%%%W%%%%%%W%%%%% %%.#",
-    "#.                        .#",
-    "#..........................#",
-    "#..........o............*..#",
-    "#.*..o............o........#",
-    "#............*.............#",
-    "#......*............o......#",
+    "#.%%W%%%%%W%%%%%%W%%%%%W%%.#",
+    "#... ..... ...... ..... ...#",
+    "#... ..... ...... ..... ...#",
+    "#... ..... ......n..... ...#",
+    "#......o............o....o.#",
+    "#.*............o...........#",
+    "#......n.....*......n......#",
     "#.........................X#",
     "############################",
 };
