@@ -238,20 +238,20 @@ static_assert(walled_rectangle(cave_032));
 
 // 33: KOHLEKLUFT
 constexpr CaveIdea idea_033{
-    "two mites crawl a long crack; every cell dug beside it widens their range",
+    "two mites crawl a long crack; every cell dug beside it widens their range, and with only three crystals lying a mite must be crushed",
     uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_033[] = {
     "###########################",
     "#@..o.....................#",
-    "#......*..................#",
+    "#.........................#",
     "#..   ...o................#",
-    "#....  b ....*..........o.#",
+    "#....  b ...............o.#",
     "#...*...    ...o.......%%.#",
-    "#........*.    ....*......#",
+    "#..........    ...........#",
     "#...........*.    ...o....#",
     "#................ b  .....#",
     "#.o.............*...    ..#",
-    "#.%%..o...............*...#",
+    "#.%%..o...................#",
     "#..........o..............#",
     "#..........%.............X#",
     "###########################",
