@@ -238,20 +238,20 @@ static_assert(walled_rectangle(cave_032));
 
 // 33: KOHLEKLUFT
 constexpr CaveIdea idea_033{
-    "two mites crawl a long crack; every cell dug beside it widens their range",
+    "two mites crawl a long crack; every cell dug beside it widens their range, and with only three crystals lying a mite must be crushed",
     uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_033[] = {
     "###########################",
     "#@..o.....................#",
-    "#......*..................#",
+    "#.........................#",
     "#..   ...o................#",
-    "#....  b ....*..........o.#",
+    "#....  b ...............o.#",
     "#...*...    ...o.......%%.#",
-    "#........*.    ....*......#",
+    "#..........    ...........#",
     "#...........*.    ...o....#",
     "#................ b  .....#",
     "#.o.............*...    ..#",
-    "#.%%..o...............*...#",
+    "#.%%..o...................#",
     "#..........o..............#",
     "#..........%.............X#",
     "###########################",
@@ -545,14 +545,14 @@ static_assert(walled_rectangle(cave_045));
 
 // 46: NASSSTOLLEN
 constexpr CaveIdea idea_046{
-    "crystal drips over a wet tunnel where a wisp and two mites swim: dig a plug, let them fall",
+    "crystal drips over a wet tunnel where a wisp and two mites swim: dig a plug, let them fall; the drips alone are too few",
     uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_046[] = {
     "###########################",
     "#@........................#",
     "#..o......................#",
-    "#..*........o.............#",
-    "#.................o....*..#",
+    "#...........o.............#",
+    "#.................o.......#",
     "#.........................#",
     "#...%%%..%%%...%%%..%%%...#",
     "#...%*%..%*%...%*%..%*%...#",
@@ -562,7 +562,7 @@ constexpr std::string_view cave_046[] = {
     "#.            b          .#",
     "#.%%%%%%%%%%%%%%%%%%%%%%%.#",
     "#.........................#",
-    "#......o....*.......o.....#",
+    "#......o............o.....#",
     "#........................X#",
     "###########################",
 };
