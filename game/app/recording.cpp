@@ -7,9 +7,12 @@
 #include <charconv>
 #include <cerrno>
 #include <cstring>
+#include <initializer_list>
+#include <optional>
 
 #include "core/cave_digest.hpp"
 #include "game/save/save_json.hpp"
+#include "game/session/key_code.hpp"
 
 namespace korvedan {
 
@@ -17,23 +20,34 @@ namespace {
 
 constexpr std::size_t command_count = 8;
 
-// A frame with any of the keys that watch a run gets these five digits more; older files
-// never have them.
+// A frame with any of the keys that watch a run gets five digits more, and one with help,
+// fullscreen or a pad's Back four more after those; older files never have them.
 constexpr std::size_t watch_command_count = 5;
+constexpr std::size_t window_command_count = 4;
+constexpr std::size_t all_command_count = command_count + watch_command_count + window_command_count;
 
-std::array<bool*, command_count + watch_command_count> commands(FrameInput& in) {
-  return {&in.confirm,  &in.restart,  &in.back,     &in.pause,     &in.music,     &in.players_key, &in.name_key,
-          &in.open_all_key, &in.watch_key, &in.show_key, &in.space_key, &in.right_key, &in.other_key};
+std::array<bool*, all_command_count> commands(FrameInput& in) {
+  return {&in.confirm,       &in.restart,   &in.back,          &in.pause,         &in.music,
+          &in.players_key,   &in.name_key,  &in.open_all_key,  &in.watch_key,     &in.show_key,
+          &in.space_key,     &in.right_key, &in.other_key,     &in.help_key,      &in.fullscreen_key,
+          &in.pad_back_held, &in.pad_back_pressed};
 }
 
-std::span<bool* const> commands_written(const std::array<bool*, command_count + watch_command_count>& all) {
-  const bool watching = std::any_of(all.begin() + command_count, all.end(), [](bool* flag) { return *flag; });
-  return std::span<bool* const>(all).first(watching ? all.size() : command_count);
+// The fewest digits that carry every flag set.
+std::span<bool* const> commands_written(const std::array<bool*, all_command_count>& all) {
+  const auto any_set = [&all](std::size_t from, std::size_t to) {
+    return std::any_of(all.begin() + from, all.begin() + to, [](bool* flag) { return *flag; });
+  };
+  const std::size_t watch_end = command_count + watch_command_count;
+  const std::size_t count = any_set(watch_end, all.size()) ? all.size()
+                            : any_set(command_count, watch_end) ? watch_end
+                                                                : command_count;
+  return std::span<bool* const>(all).first(count);
 }
 
 // Appends to a fixed buffer; what does not fit is dropped (the buffer holds the longest line).
 struct LineWriter {
-  std::span<char, 96> out;
+  std::span<char, frame_line_room> out;
   std::size_t size = 0;
 
   void text(std::string_view s) {
@@ -75,10 +89,12 @@ struct LineReader {
     const auto [end, error] = std::from_chars(w.data(), w.data() + w.size(), value, std::chars_format::hex);
     return !w.empty() && error == std::errc() && end == w.data() + w.size();
   }
-  // As many digits as there are flags, or only the first `fewest` of them.
-  bool digits(std::span<bool* const> flags, std::size_t fewest = 0) {
+  // As many digits as there are flags, or only as many as one of the `shorter` counts.
+  bool digits(std::span<bool* const> flags, std::initializer_list<std::size_t> shorter = {}) {
     const std::string_view w = word();
-    if (w.size() != flags.size() && (fewest == 0 || w.size() != fewest)) return false;
+    if (w.size() != flags.size() && std::find(shorter.begin(), shorter.end(), w.size()) == shorter.end()) {
+      return false;
+    }
     for (std::size_t i = 0; i < w.size(); ++i) {
       if (w[i] != '0' && w[i] != '1') return false;
       *flags[i] = w[i] == '1';
@@ -103,7 +119,7 @@ bool parse_frame(std::string_view line, RecordedFrame& frame) {
   if (!r.dir(in.held_dir[0]) || !r.dir(in.held_dir[1]) || !r.dir(in.pressed_dir[0]) || !r.dir(in.pressed_dir[1])) {
     return false;
   }
-  if (!r.digits(commands(in), command_count) || !r.number(in.backspaces) || !r.number(in.pads_in_use) ||
+  if (!r.digits(commands(in), {command_count, command_count + watch_command_count}) || !r.number(in.backspaces) || !r.number(in.pads_in_use) ||
       !r.number(in.pro_pads_in_use) || in.pads_in_use > 2 || in.pro_pads_in_use > in.pads_in_use) {
     return false;
   }
@@ -115,12 +131,18 @@ bool parse_frame(std::string_view line, RecordedFrame& frame) {
       in.typed[in.typed_count++] = c;
     }
   }
+  const std::string_view key = r.word();
+  if (!key.empty()) {
+    const std::optional<KeyCode> first = key_from_name(key);
+    if (!first || *first == KeyCode::Unidentified) return false;
+    in.first_key = *first;
+  }
   return r.word().empty();
 }
 
 }  // namespace
 
-std::string_view frame_line(const FrameInput& input, float dt, std::span<char, 96> out) {
+std::string_view frame_line(const FrameInput& input, float dt, std::span<char, frame_line_room> out) {
   LineWriter w{out};
   FrameInput copy = input;
   w.text("frame ");
@@ -144,6 +166,10 @@ std::string_view frame_line(const FrameInput& input, float dt, std::span<char, 9
   }
   w.text(" ");
   w.text(input.typed_count == 0 ? "-" : std::string_view(input.typed.data(), input.typed_count));
+  if (input.first_key != KeyCode::Unidentified) {
+    w.text(" ");
+    w.text(key_name(input.first_key));
+  }
   return {out.data(), w.size};
 }
 
@@ -164,7 +190,7 @@ std::unique_ptr<FrameRecorder> FrameRecorder::open(const std::string& path, cons
 FrameRecorder::~FrameRecorder() { std::fclose(file_); }
 
 void FrameRecorder::record(const FrameInput& input, float dt) {
-  std::array<char, 96> buffer;
+  std::array<char, frame_line_room> buffer;
   const std::string_view line = frame_line(input, dt, buffer);
   std::fwrite(line.data(), 1, line.size(), file_);
   std::fputc('\n', file_);

@@ -17,11 +17,13 @@ namespace korvedan {
 
 // The file: a first line "korvedan recording 1", then "progress " and the starting progress in
 // the save file's JSON, then one "frame" line per frame:
-//   frame DT GRAB FIRE HELD1 HELD2 PRESSED1 PRESSED2 COMMANDS BACKSPACES PADS PRO_PADS TYPED
+//   frame DT GRAB FIRE HELD1 HELD2 PRESSED1 PRESSED2 COMMANDS BACKSPACES PADS PRO_PADS TYPED [KEY]
 // DT is the frame time as an exact hexadecimal float; GRAB and FIRE are two 0/1 digits (player
 // 1, player 2); directions are 0..3 or 255; COMMANDS is eight 0/1 digits (confirm, restart,
-// back, pause, music, players, name, open all), and five more (V, H, Space, Right arrow, any
-// other key) in a frame where one of those is set; TYPED is the name characters typed, or "-".
+// back, pause, music, players, name, open all), five more (V, H, Space, Right arrow, any other
+// key) in a frame where one of those or of the last four is set, and four more (help,
+// fullscreen, a pad's Back held, a pad's Back pressed) where one of those is; TYPED is the name
+// characters typed, or "-"; KEY is the frame's first key press by its name, if it had one.
 inline constexpr std::string_view recording_first_line = "korvedan recording 1";
 
 struct RecordedFrame {
@@ -36,7 +38,8 @@ struct Recording {
 };
 
 // One frame line without its newline, written into `out` (room for the longest line).
-std::string_view frame_line(const FrameInput& input, float dt, std::span<char, 96> out);
+inline constexpr std::size_t frame_line_room = 128;
+std::string_view frame_line(const FrameInput& input, float dt, std::span<char, frame_line_room> out);
 
 // Writes a recording as the frames come; each line is flushed, so a crash keeps the frames.
 class FrameRecorder {

@@ -110,7 +110,12 @@ void InputState::on_left_click() { clicked = true; }
 
 void InputState::on_touch(std::int64_t id, TouchPhase phase, double x, double y, double scale_factor) {
   if (phase == TouchPhase::Started) {
+    if (touches.empty()) {
+      gesture_fingers = 0;
+      gesture_spoiled = false;
+    }
     touches.push_back(Touch{x, y, x, y, id});
+    gesture_fingers = std::max(gesture_fingers, touches.size());
     return;
   }
   const auto found = std::find_if(touches.begin(), touches.end(), [id](const Touch& t) { return t.id == id; });
@@ -120,13 +125,21 @@ void InputState::on_touch(std::int64_t id, TouchPhase phase, double x, double y,
       found->x = x;
       found->y = y;
       break;
-    case TouchPhase::Ended:
-      if (distance(found->x - found->start_x, found->y - found->start_y) < swipe_threshold * scale_factor) {
-        tapped = true;
-      }
+    case TouchPhase::Ended: {
+      // Where the finger is let go decides: a swipe brought back inside the threshold still taps.
+      const bool still = distance(found->x - found->start_x, found->y - found->start_y) < swipe_threshold * scale_factor;
+      gesture_spoiled = gesture_spoiled || !still;
       touches.erase(found);
+      if (!touches.empty()) break;
+      if (gesture_fingers >= 2) {
+        two_finger_tapped = two_finger_tapped || !gesture_spoiled;
+      } else {
+        tapped = tapped || still;
+      }
       break;
+    }
     case TouchPhase::Cancelled:
+      gesture_spoiled = true;
       touches.erase(found);
       break;
     case TouchPhase::Started:
@@ -139,6 +152,7 @@ void InputState::on_focus_lost() {
   dir_stack[0].clear();
   dir_stack[1].clear();
   touches.clear();
+  gesture_spoiled = true;
 }
 
 FrameInput InputState::collect(double scale_factor, const std::vector<PadState>& pro_pads, GamepadSource* gamepads,
@@ -150,6 +164,7 @@ FrameInput InputState::collect(double scale_factor, const std::vector<PadState>&
   pressed_keys.clear();
   clicked = false;
   tapped = false;
+  two_finger_tapped = false;
   unknown_pressed = false;
   frame_pads(input, pro_pads, gamepads, log);
   merge_pads(input);
@@ -216,6 +231,8 @@ void InputState::keyboard_snapshot(FrameInput& input) const {
 }
 
 void InputState::touch_snapshot(FrameInput& input, double scale_factor) {
+  input.help_key = input.help_key || two_finger_tapped;
+  input.other_key = input.other_key || two_finger_tapped;
   Dir swipe = Dir::None;
   if (!touches.empty()) {
     const Touch& first = touches.front();
@@ -272,6 +289,8 @@ void InputState::merge_pads(FrameInput& input) {
     input.confirm = input.confirm || (now.face && !before.face) || (now.start && !before.start);
     input.pause = input.pause || (now.start && !before.start);
     input.back = input.back || (now.select && !before.select);
+    input.pad_back_pressed = input.pad_back_pressed || (now.select && !before.select);
+    input.pad_back_held = input.pad_back_held || now.select;
     pad_previous[i] = now;
   }
 }

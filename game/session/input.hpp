@@ -78,6 +78,11 @@ struct InputState {
   bool clicked = false;
   bool tapped = false;
   Dir last_swipe = Dir::None;
+  // One touch gesture, from its first finger down to its last up: two fingers set down together
+  // and lifted where they were make a two-finger tap, which is F1's and confirms nothing.
+  std::size_t gesture_fingers = 0;  // the most fingers down at once
+  bool gesture_spoiled = false;     // a finger swiped away or was cancelled
+  bool two_finger_tapped = false;
   bool unknown_pressed = false;  // a key the game has no name for, since the last frame
   std::array<PadState, 2> pad_previous{};
   unsigned gamepad_events_logged = 0;

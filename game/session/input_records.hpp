@@ -55,7 +55,7 @@ struct FrameInput {
   bool players_key = false;
   bool name_key = false;
   bool open_all_key = false;
-  bool help_key = false;        // F1: the help screen from the title, and back
+  bool help_key = false;        // F1 or a two-finger tap: the help screen from the title, and back
   bool fullscreen_key = false;  // F11 or Alt+Enter, anywhere
   KeyCode first_key = KeyCode::Unidentified;  // the frame's first key press, for choosing a new key
   // Watching a recorded run: V on the title and H in the lost box start one; while it plays
@@ -66,6 +66,10 @@ struct FrameInput {
   bool space_key = false;
   bool right_key = false;
   bool other_key = false;
+  // A pad's Back: `back` is its press; held on the title it opens the help screen instead, so
+  // there a short press counts when it is let go.
+  bool pad_back_held = false;
+  bool pad_back_pressed = false;
   // For the name entry: the frame's Backspace presses, then the letters and digits it typed
   // (upper case, in order; a name never takes more than name_length of them).
   unsigned backspaces = 0;

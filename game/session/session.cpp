@@ -105,6 +105,7 @@ void Session::update(const FrameInput& input, float dt) {
   state_.pro_pads_in_use = input.pro_pads_in_use;
   state_.screen_clock += dt;
   state_.frame_events.clear();
+  if (state_.name_edit || state_.help || state_.watch || state_.playing) state_.back_hold_clock = -1;
   if (input.fullscreen_key) {  // anywhere, even while a name is typed
     state_.progress.settings.fullscreen = !state_.progress.settings.fullscreen;
     state_.save_needed = true;
@@ -158,7 +159,8 @@ void Session::help_frame(const FrameInput& input) {
 
 void Session::title_actions(const FrameInput& input, float dt) {
   if (state_.title_note != TitleNote::None && (state_.note_clock -= dt) <= 0) state_.title_note = TitleNote::None;
-  if (input.help_key) {
+  const PadBack pad_back = title_pad_back(input, dt);
+  if (input.help_key || pad_back == PadBack::Help) {
     state_.help = HelpScreen{};
     return;
   }
@@ -213,7 +215,22 @@ void Session::title_actions(const FrameInput& input, float dt) {
   }
   if (input.watch_key) state_.watch_wanted = true;
   if (input.confirm && state_.progress.is_open(state_.cave_index)) start_cave(state_.cave_index);
-  if (input.back) state_.quit_requested = true;
+  if ((input.back && !input.pad_back_pressed) || pad_back == PadBack::Quit) state_.quit_requested = true;
+}
+
+// A pad's Back pressed on the title leaves the game as Escape does when it is let go soon;
+// held on, it opens the help screen instead.
+Session::PadBack Session::title_pad_back(const FrameInput& input, float dt) {
+  if (input.pad_back_pressed) state_.back_hold_clock = 0;
+  if (state_.back_hold_clock < 0) return PadBack::None;
+  if (!input.pad_back_held) {
+    state_.back_hold_clock = -1;
+    return PadBack::Quit;
+  }
+  state_.back_hold_clock += dt;
+  if (state_.back_hold_clock < help_hold_time) return PadBack::None;
+  state_.back_hold_clock = -1;  // the help screen is open; letting go does nothing more
+  return PadBack::Help;
 }
 
 void Session::play(const FrameInput& input, float dt) {

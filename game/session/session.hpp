@@ -24,6 +24,7 @@ namespace korvedan {
 inline constexpr float tick_period = 0.13f;        // seconds per cave tick
 inline constexpr float end_input_delay = 0.5f;     // an end screen ignores confirm this long
 inline constexpr float title_repeat_delay = 0.45f;
+inline constexpr float help_hold_time = 0.8f;     // a pad's Back held this long on the title opens help
 inline constexpr float title_repeat_step = 0.06f;
 inline constexpr float camera_follow_rate = 7.0f;  // per second
 inline constexpr int cell_pixels = 16;
@@ -50,6 +51,7 @@ struct SessionState {
   float screen_clock = 0;          // grows in every frame, for blinking and animation
   float end_clock = 0;             // since the cave was won or lost
   float repeat_clock = 0;          // how long a horizontal direction is held on the title
+  float back_hold_clock = -1;      // how long a pad's Back pressed on the title is held; -1: none is
   std::array<std::uint8_t, 2> latched_fire{0, 0};  // a fire press seen since the last tick
   std::array<Dir, 2> latched_dir{Dir::None, Dir::None};
   bool save_needed = false;
@@ -139,6 +141,8 @@ class Session {
   void enter_name(const FrameInput& input);
   void help_frame(const FrameInput& input);
   void title_actions(const FrameInput& input, float dt);
+  enum class PadBack { None, Quit, Help };
+  PadBack title_pad_back(const FrameInput& input, float dt);
   void play(const FrameInput& input, float dt);
   void run_ticks(const FrameInput& input, float dt);
   void follow_camera(float dt);

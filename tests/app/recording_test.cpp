@@ -41,7 +41,7 @@ FrameInput busy_input() {
 }
 
 TEST(Recording, EveryFieldOfAFrameAndItsExactTimeSurviveTheFile) {
-  std::array<char, 96> buffer;
+  std::array<char, frame_line_room> buffer;
   const float odd_dt = 0.016666999f;
   const std::string busy(frame_line(busy_input(), odd_dt, buffer));
   EXPECT_EQ(busy.substr(0, 6), "frame ");
@@ -51,18 +51,35 @@ TEST(Recording, EveryFieldOfAFrameAndItsExactTimeSurviveTheFile) {
   all_commands.typed = {'Z', 'Z', 'Z', 'Z', 'Z', 'Z', 'Z', 'Z', 'Z', '9'};
   all_commands.typed_count = 10;
   const std::string full(frame_line(all_commands, 1e-30f, buffer));
+  // The keys that came later: the help screen, the window and the first key for choosing one.
+  FrameInput later = busy_input();
+  later.help_key = later.fullscreen_key = later.pad_back_held = later.pad_back_pressed = true;
+  later.first_key = KeyCode::NumpadEnter;
+  later.held_dir = {Dir::None, Dir::None};
+  later.backspaces = 4294967295u;
+  later.typed = {'Z', 'Z', 'Z', 'Z', 'Z', 'Z', 'Z', 'Z', 'Z', '9'};
+  later.typed_count = 10;
+  const std::string longest(frame_line(later, -0.0166669991f, buffer));
+  EXPECT_LT(longest.size(), buffer.size());  // nothing cut
+  FrameInput watching;
+  watching.other_key = true;
+  watching.first_key = KeyCode::KeyV;
 
-  const Result<Recording> read = parse_recording(recording_text(busy + "\n" + idle + "\n" + full + "\n"));
+  const std::string watched(frame_line(watching, 0.25f, buffer));
+  const Result<Recording> read = parse_recording(
+      recording_text(busy + "\n" + idle + "\n" + full + "\n" + longest + "\n" + watched + "\n"));
   ASSERT_TRUE(read) << read.error();
   EXPECT_EQ(read.value().start.solved, 3u);
-  ASSERT_EQ(read.value().frames.size(), 3u);
+  ASSERT_EQ(read.value().frames.size(), 5u);
+  EXPECT_EQ(read.value().frames[3], (RecordedFrame{later, -0.0166669991f}));
+  EXPECT_EQ(read.value().frames[4], (RecordedFrame{watching, 0.25f}));
   EXPECT_EQ(read.value().frames[0], (RecordedFrame{busy_input(), odd_dt}));
   EXPECT_EQ(read.value().frames[1], (RecordedFrame{FrameInput{}, 0.1f}));
   EXPECT_EQ(read.value().frames[2], (RecordedFrame{all_commands, 1e-30f}));
 }
 
 TEST(Recording, ABrokenFileIsRefusedWithTheLineNamed) {
-  std::array<char, 96> buffer;
+  std::array<char, frame_line_room> buffer;
   const std::string good(frame_line(FrameInput{}, 0.1f, buffer));
   EXPECT_EQ(parse_recording("korvedan recording 2\nprogress {}\n").error(), "recording line 1: not a recording");
   EXPECT_EQ(parse_recording(std::string(recording_first_line) + "\n").error(), "recording: too short");
@@ -77,6 +94,9 @@ TEST(Recording, ABrokenFileIsRefusedWithTheLineNamed) {
       "frame 1p-3 00 00 255 255 255 255 0000000 0 0 0 -",
       "frame 1p-3 00 00 255 255 255 255 00000000 0 0 0 - more",
       "frame 1e-3 00 00 255 255 255 255 00000000 0 0 0 -",  // times are hexadecimal floats
+      "frame 1p-3 00 00 255 255 255 255 000000000000 0 0 0 -",   // twelve commands: neither count
+      "frame 1p-3 00 00 255 255 255 255 00000000 0 0 0 - KeyQQ",  // no such key
+      "frame 1p-3 00 00 255 255 255 255 00000000 0 0 0 - Unidentified",
       "frame",
   };
   for (const std::string& line : bad) {

@@ -253,5 +253,76 @@ TEST(WindowKeys, F11AndAltEnterAskForFullscreenAndAltEnterConfirmsNothing) {
   EXPECT_TRUE(k.frame().help_key);
 }
 
+// A pad's Back on the title: let go soon, it leaves the game; held, it opens the help screen,
+// and the press that closes the help screen does not count again on the title.
+TEST(HelpScreen, APadsBackHeldOnTheTitleOpensItAndAShortPressStillQuits) {
+  const auto pad_back = [](bool pressed, bool held) {
+    FrameInput in;
+    in.back = in.pad_back_pressed = pressed;
+    in.pad_back_held = held;
+    return in;
+  };
+  Session s{Progress{}};
+  s.update(pad_back(true, true), 0.1f);
+  s.update(pad_back(false, true), 0.1f);
+  EXPECT_FALSE(s.quit_requested());  // not while it is held
+  s.update(pad_back(false, false), 0.1f);
+  EXPECT_TRUE(s.take_quit_requested());
+
+  s.update(pad_back(true, true), 0.1f);
+  for (int i = 0; i < 6; ++i) s.update(pad_back(false, true), 0.1f);  // 0.7 s
+  EXPECT_FALSE(s.help().has_value());
+  s.update(pad_back(false, true), 0.1f);
+  ASSERT_TRUE(s.help().has_value());
+  s.update(pad_back(false, false), 0.1f);  // letting go after it opened
+  EXPECT_TRUE(s.help().has_value());
+  EXPECT_FALSE(s.quit_requested());
+
+  s.update(pad_back(true, true), 0.1f);  // a press in the help screen closes it
+  EXPECT_FALSE(s.help().has_value());
+  for (int i = 0; i < 10; ++i) s.update(pad_back(false, true), 0.1f);
+  s.update(pad_back(false, false), 0.1f);
+  EXPECT_FALSE(s.help().has_value());
+  EXPECT_FALSE(s.quit_requested());
+
+  // Escape still quits at once, and a Back pressed before a cave starts is forgotten there.
+  s.update(key(KeyCode::Escape), 0.1f);
+  EXPECT_TRUE(s.take_quit_requested());
+  s.update(pad_back(true, true), 0.1f);
+  s.start_cave(0);
+  s.update(pad_back(false, false), 0.1f);
+  s.update(key(KeyCode::Escape), 0.1f);  // back to the title
+  s.update(FrameInput{}, 0.1f);
+  EXPECT_FALSE(s.quit_requested());
+}
+
+TEST(WindowKeys, ATwoFingerTapIsF1AndConfirmsNothingWhileOneFingerStillTaps) {
+  Keys k;
+  k.input.on_touch(1, TouchPhase::Started, 100, 100, 1.0);
+  k.input.on_touch(2, TouchPhase::Started, 200, 100, 1.0);
+  k.input.on_touch(1, TouchPhase::Ended, 103, 100, 1.0);
+  FrameInput in = k.frame();
+  EXPECT_FALSE(in.help_key || in.confirm);  // one finger is still down
+  k.input.on_touch(2, TouchPhase::Ended, 200, 104, 1.0);
+  in = k.frame();
+  EXPECT_TRUE(in.help_key);
+  EXPECT_FALSE(in.confirm);
+  EXPECT_FALSE(k.frame().help_key);
+
+  // A finger that swipes away spoils the tap, and the next gesture starts afresh.
+  k.input.on_touch(3, TouchPhase::Started, 100, 100, 1.0);
+  k.input.on_touch(4, TouchPhase::Started, 200, 100, 1.0);
+  k.input.on_touch(4, TouchPhase::Moved, 260, 100, 1.0);
+  k.input.on_touch(4, TouchPhase::Ended, 260, 100, 1.0);
+  k.input.on_touch(3, TouchPhase::Ended, 100, 100, 1.0);
+  in = k.frame();
+  EXPECT_FALSE(in.help_key || in.confirm);
+  k.input.on_touch(5, TouchPhase::Started, 100, 100, 1.0);
+  k.input.on_touch(5, TouchPhase::Ended, 101, 100, 1.0);
+  in = k.frame();
+  EXPECT_TRUE(in.confirm);
+  EXPECT_FALSE(in.help_key);
+}
+
 }  // namespace
 }  // namespace korvedan
