@@ -22,7 +22,8 @@ inline constexpr std::array<CellKind, 23> help_kinds{
     CellKind::Gobbler, CellKind::Ooze,   CellKind::GemWall,      CellKind::Lamp,    CellKind::Robot,
     CellKind::Wheel,  CellKind::Switch,  CellKind::Acid,
 };
-inline constexpr std::size_t help_lines_per_page = 20;  // two columns of ten
+inline constexpr std::size_t help_rows_per_column = 9;  // room below for the watching keys
+inline constexpr std::size_t help_lines_per_page = 2 * help_rows_per_column;
 
 // The help kinds met in the caves open to this player, in help order; returns how many.
 std::size_t opened_help_kinds(const Progress& progress, std::array<CellKind, help_kinds.size()>& out);

@@ -46,10 +46,12 @@ void draw_help_page(Canvas& canvas, const Session& s, const SpriteSheet& sprites
     const std::optional<HelpLine> line = help_line(kinds[i]);
     if (!line) continue;
     const auto k = static_cast<std::int32_t>(i - first);
-    const std::int32_t x = k < 10 ? 6 : 163, y = 22 + 16 * (k % 10);
+    const auto rows = static_cast<std::int32_t>(help_rows_per_column);
+    const std::int32_t x = k < rows ? 6 : 163, y = 22 + 16 * (k % rows);
     canvas.blit(sprites.sprite(line->sprite), x, y);
     draw_text(canvas, x + 19, y + 5, text(line->line, l), colours::text_white, 1);
   }
+  draw_text_centred(canvas, 172, text(Text::HelpWatchKeys, l), colours::lavender, 1);
   draw_text_centred(canvas, 183, text(Text::HelpScoring, l), colours::gold, 1);
 }
 

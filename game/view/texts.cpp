@@ -77,6 +77,7 @@ constexpr std::array<TextRow, count> rows{{
     {Text::HelpFooter, "< > SEITE   ESC: ZURUECK", "< > PAGE   ESC: BACK"},
     {Text::HelpScoring, "KRISTALL 10, STERN 30, AUSSTIEG: 1 JE 0,13 S REST",
      "CRYSTAL 10, STAR 30, LEAVING: 1 PER 0.13 S LEFT"},
+    {Text::HelpWatchKeys, "V: WIEDERHOLUNG   H: ZEIG MIR WIE", "V: REPLAY   H: SHOW ME HOW"},
     {Text::HelpDigger, "DU: GRAEBST, SCHIEBST", "YOU: DIG AND PUSH"},
     {Text::HelpDirt, "ERDE: GRAB DICH DURCH", "DIRT: DIG THROUGH IT"},
     {Text::HelpBoulder, "FELS: FAELLT, ROLLT AB", "BOULDER: FALLS, ROLLS"},

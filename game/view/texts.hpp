@@ -21,7 +21,7 @@ enum class Text : std::uint8_t {
   // Why a cave was lost
   CauseCrushed, CauseCaught, CauseBlownUp, CauseDrop, CauseAcid, CauseLamp,
   // Help page
-  HelpTitle, HelpFooter, HelpScoring, HelpDigger, HelpDirt, HelpBoulder, HelpCrystal, HelpHatch, HelpMite,
+  HelpTitle, HelpFooter, HelpScoring, HelpWatchKeys, HelpDigger, HelpDirt, HelpBoulder, HelpCrystal, HelpHatch, HelpMite,
   HelpWisp, HelpStar, HelpNut, HelpKey, HelpDynamite, HelpBomb, HelpShifter, HelpTimedShifter, HelpMoss,
   HelpGobbler, HelpOoze, HelpGemWall, HelpLamp, HelpRobot, HelpWheel, HelpSwitch, HelpAcid,
   // Options page
