@@ -63,13 +63,12 @@ void draw_volume(Canvas& canvas, std::int32_t x, std::int32_t y, std::uint8_t vo
   draw_text(canvas, x + 7 * volume_steps + 4, y, TextLine() << unsigned{volume}, colours::text_white, 1);
 }
 
-void draw_options_page(Canvas& canvas, const Session& s, const HelpScreen& screen, std::size_t help_pages) {
+void draw_options_page(Canvas& canvas, const Session& s, const HelpScreen& screen) {
   const Settings& settings = s.progress().settings;
   const Language l = settings.language;
   const auto t = [l](Text id) { return text(id, l); };
   draw_text_centred(canvas, 4, t(Text::OptionsTitle), colours::gold, 2);
   draw_page_arrows(canvas, t(Text::HelpTitle), {}, l);
-  (void)help_pages;
 
   const auto colour_of = [&](std::size_t row) { return screen.row == row ? colours::gold : colours::text_white; };
   const auto marker = [&](std::size_t row, std::int32_t x, std::int32_t y) {
@@ -167,7 +166,7 @@ void draw_help_screen(Canvas& canvas, const Session& session, const SpriteSheet&
   const HelpScreen screen = session.help().value_or(HelpScreen{});
   const std::size_t pages = help_page_count(session.progress());
   if (screen.page >= pages) {
-    draw_options_page(canvas, session, screen, pages);
+    draw_options_page(canvas, session, screen);
   } else {
     draw_help_page(canvas, session, sprites, screen.page, pages);
   }
