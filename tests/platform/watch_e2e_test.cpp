@@ -107,7 +107,7 @@ class WatchWindow : public XvfbGame {
   }
 
   void leave() {
-    keys({"Escape"});
+    closing_key({"xdotool", "key", "--window", window_, "Escape"});
     EXPECT_TRUE(exited_cleanly(wait_for(game_.pid, 20, "the game"))) << read_text(folder_ / "game.err");
     game_.pid = -1;
   }

@@ -128,6 +128,12 @@ class XvfbGame : public ::testing::Test {
     return read_text(folder_ / (name + ".out"));
   }
 
+  // Runs xdotool for a key that ends the game, without judging its exit: the game may close its
+  // window between the key's press and its release, and xdotool then fails on the release.
+  void closing_key(std::vector<std::string> xdotool_argv) {
+    wait_for(start_process(xdotool_argv, display_environment(), folder_, "closing-key"), 30, "xdotool");
+  }
+
   Picture screenshot(const std::string& name) {
     tool({"import", "-window", "root", (folder_ / (name + ".png")).string()}, "import-" + name);
     tool({"convert", (folder_ / (name + ".png")).string(), (folder_ / (name + ".ppm")).string()}, "convert-" + name);

@@ -74,7 +74,7 @@ TEST_F(XvfbGame, TheWindowShowsTheTitleThenTheFirstCaveAndEscapeLeaves) {
   // Escape goes back to the title, and Escape there ends the game.
   tool({"xdotool", "key", "--window", window, "Escape"}, "key-escape-1");
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  tool({"xdotool", "key", "--window", window, "Escape"}, "key-escape-2");
+  closing_key({"xdotool", "key", "--window", window, "Escape"});
   const int status = wait_for(game.pid, 20, "the game");
   game.pid = -1;
   EXPECT_TRUE(exited_cleanly(status)) << status << " " << read_text(folder_ / "game.err");
