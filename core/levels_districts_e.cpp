@@ -174,7 +174,7 @@ static_assert(walled_rectangle(cave_096));
 
 // 97: NEBELKESSEL
 constexpr CaveIdea idea_097{
-    "a cauldron of fog: drips rain from its ceiling past stars set on pegs; the red key on its floor opens the store beneath",
+    "a cauldron of fog: drips rain from its ceiling past stars set on pegs; a stick breaks the brick case of the red key on its floor, and red opens the steel store beneath, without which the crystals fall short",
     uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_097[] = {
     "######################################",
@@ -191,12 +191,12 @@ constexpr std::string_view cave_097[] = {
     "#...%       %%%  %%%  %%%        %+%.#",
     "#.d.%                            %%%.#",
     "#...%   +         +         +    %...#",
-    "#...%  %%%       %%%       %%%   %...#",
-    "#...%        r                   %.o.#",
-    "#...%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%...#",
-    "#.*.........%%%%%%%%%%%%%............#",
-    "#...........R *+**+**+* %...*........#",
-    "#.......*...%%%%%%%%%%%%%...........X#",
+    "#...%  %%%  %%%  %%%       %%%   %...#",
+    "#...%       %r%                  %.o.#",
+    "#...%%%%%%%%#############%%%%%%%%%...#",
+    "#.*.........#############............#",
+    "#...........R *+**+**+* #...*........#",
+    "#.......*...#############...........X#",
     "######################################",
 };
 static_assert(walled_rectangle(cave_097));
