@@ -230,7 +230,7 @@ static_assert(walled_rectangle(cave_098));
 
 // 99: STEINHALLE
 constexpr CaveIdea idea_099{
-    "a hall of stone pillars under a dripping roof: each pillar keeps two stars under a boulder cap; blast the cap away first, or the falling stone smashes a star",
+    "a hall of brick pillars under a dripping roof: each pillar seals two stars under a boulder cap; a stick lit beside the cap blows cap and seal away, and the dirt floor alone holds far too few crystals",
     uses(Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_099[] = {
     "#####################################",
@@ -239,20 +239,20 @@ constexpr std::string_view cave_099[] = {
     "#%.%^%^%^%^%^%^%^%^%^%^%^%^%^%^%^%%%#",
     "#                                   #",
     "#                                   #",
-    "#                                   #",
-    "#          .o.         .o.          #",
-    "#          .+.         .+.          #",
-    "#    .o.   .+.         .+.   .o.    #",
-    "#    .+.   ...   .o.   ...   .+.    #",
-    "#    .+.   ...   .+.   ...   .+.    #",
-    "#    ...   ...   .+.   ...   ...    #",
-    "#    ...   ...   ...   ...   ...    #",
-    "#    ...   ...   ...   ...   ...    #",
-    "#    ...   ...   ...   ...   ...  * #",
-    "#    ...   ...   ...   ...   ...    #",
-    "#    ...   ...   ...   ...   ...    #",
-    "#    ...   ...   ...   ...   ...    #",
-    "#  * ...   ... o ... o ...   ...   X#",
+    "#                  o                #",
+    "#          o      %%%    o          #",
+    "#    o    %%%     %+%   %%%    o    #",
+    "#   %%%   %+%     %+%   %+%   %%%   #",
+    "#   %+%   %+%     %%%   %+%   %+%   #",
+    "#   %+%   %%%     %%%   %%%   %+%   #",
+    "#   %%%   %%%     %%%   %%%   %%%   #",
+    "#   %%%   %%%     %%%   %%%   %%%   #",
+    "#...................................#",
+    "#..*......o..........o........*.....#",
+    "#...................................#",
+    "#......o......*..........o..........#",
+    "#...................................#",
+    "#...*......o........o..............X#",
     "#####################################",
 };
 static_assert(walled_rectangle(cave_099));
