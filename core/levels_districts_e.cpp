@@ -203,7 +203,7 @@ static_assert(walled_rectangle(cave_097));
 
 // 98: QUARZSOHLE
 constexpr CaveIdea idea_098{
-    "a quartz level under a dripping roof: stars sit in pockets above the drips, hanging stubs force the way down into the wet, and each stick brings one star down",
+    "a quartz level under a dripping roof: six stars lie sealed in the brick floor of the wet gallery; walk the gallery three cells below the drips and light a stick over each seal, for the dirt holds far too few crystals",
     uses(Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_098[] = {
     "###################################",
@@ -212,18 +212,18 @@ constexpr std::string_view cave_098[] = {
     "#....o...........o...........o....#",
     "#.............d...........d.......#",
     "#.................................#",
-    "#..#############################..#",
-    "#..%%+%%%+%%%+%%%+%%%+%%%+%%%+%%..#",
-    "#.*%^^^%^^^%^^^%^^^%^^^%^^^%^^^%..#",
-    "#..    %   %   %   %   %   %    ..#",
+    "#..%%%%%%%%%%%%%%%%%%%%%%%%%%%%%..#",
+    "#..%^^^%^^^%^^^%^^^%^^^%^^^%^^^%..#",
+    "#..                             ..#",
+    "#..                             ..#",
     "#..                             ..#",
     "#..%%%%%%%%%%%%%%%%%%%%%%%%%%%%%..#",
-    "#.................................#",
-    "#...........................*.....#",
+    "#.*%%%%+%%%+%%%+%%%+%%%+%%%+%%%%..#",
+    "#..%%%%%%%%%%%%%%%%%%%%%%%%%%%%%..#",
+    "#...........*...............*.....#",
     "#...d.....o.......................#",
     "#................*................#",
-    "#.....................o...........#",
-    "#................................X#",
+    "#.....................o..........X#",
     "###################################",
 };
 static_assert(walled_rectangle(cave_098));
