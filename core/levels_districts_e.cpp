@@ -7,27 +7,27 @@ namespace {
 
 // 91: ALTKESSEL
 constexpr CaveIdea idea_091{
-    "an old cauldron dripping from its rim; four star vaults sunk in its iron floor, blasted open from inside under the drips",
+    "an old cauldron: a brick bowl with a dripping overhang at each lip; eight stars sit in its thick walls and floor, and a stick lit inside the bowl tips each one out, for the dirt around holds far too few crystals",
     uses(Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_091[] = {
     "##################################",
-    "#@....*.....o........o.....*.....#",
-    "#.........d............d.........#",
-    "#.....o.....*........*.....o.....#",
-    "#......%%^^^^^^^..^^^^^^^%%......#",
-    "#.....%                    %.....#",
-    "#....%                      %....#",
-    "#...%                        %...#",
-    "#...%    d              d    %...#",
-    "#.o.%                        %.o.#",
-    "#...%                        %...#",
-    "#....%                      %....#",
-    "#.....%                    %.....#",
-    "#..*...%%%%%%%%%%%%%%%%%%%%...*..#",
-    "#......#+*+##+*+##+*+##+*+#......#",
-    "#......####################......#",
-    "#...*......o..........o......*...#",
-    "#...............................X#",
+    "#@....*.....d...d.....d.....*....#",
+    "#.d.......o..........o..........d#",
+    "#..%%%......................%%%..#",
+    "#..%%%%%^                ^%%%%%..#",
+    "#..%%%                      %%%..#",
+    "#.*.%+%                    %+%...#",
+    "#...%%%                    %%%.*.#",
+    "#....%+%                  %+%....#",
+    "#.....%%%                %%%..o..#",
+    "#*.....%+%              %+%......#",
+    "#.......%%%            %%%.......#",
+    "#........%%%          %%%.......*#",
+    "#.o......%%%%%%%%%%%%%%%%........#",
+    "#........%%%%%+%%%%+%%%%%........#",
+    "#........%%%%%%%%%%%%%%%%.o......#",
+    "#...*.d.o.............*..........#",
+    "#...........*....d..........*...X#",
     "##################################",
 };
 static_assert(walled_rectangle(cave_091));
@@ -146,27 +146,27 @@ static_assert(walled_rectangle(cave_095));
 
 // 96: TIEFGANG
 constexpr CaveIdea idea_096{
-    "a deep corridor winds down through brick in five legs joined by dripping drops; star pockets sealed in its floors are blasted open one by one, the red key lies in the deepest, the door before the hatch",
+    "a deep corridor winds down through brick in five legs; each turn runs beside a dripping shaft, so the drops fall past the digger; star pockets sealed in its floors are blasted open one by one, the red key lies in the deepest, the door before the hatch",
     uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_096[] = {
     "###################################",
     "#@....d.....*....o..*......*......#",
     "#%.%%%%%%%%%%%%%%%%%%%%%%%%%%%%%^%#",
     "#%  .         d    *     .  d    %#",
-    "#%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%% %#",
-    "#%%%%%%%+*+%%%%%%%%%%+*+%%%%%%%% %#",
-    "#%^%%%%%%%%%%%%%%%%%%%%%%%%%%%%% %#",
+    "#%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%  %#",
+    "#%%%%%%%+*+%%%%%%%%%%+*+%%%%%%%  %#",
+    "#%^%%%%%%%%%%%%%%%%%%%%%%%%%%%%  %#",
     "#%   d     *    .  *     d       %#",
-    "#% %%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%#",
-    "#% %%%%%%%%%%%+*+%%%%%%%%%+*+%%%%%#",
-    "#% %%%%%%%%%%%%%%%%%%%%%%%%%%%%%^%#",
+    "#%  %%%%%%%%%%%%%%%%%%%%%%%%%%%%%%#",
+    "#%  %%%%%%%%%%+*+%%%%%%%%%+*+%%%%%#",
+    "#%  %%%%%%%%%%%%%%%%%%%%%%%%%%%%^%#",
     "#%       .  d       *   d   .    %#",
-    "#%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%% %#",
-    "#%%%%%%+*+%%%%%%%%%+r+%%%%%%%%%% %#",
-    "#%^%%%%%%%%%%%%%%%%%%%%%%%%%%%%% %#",
+    "#%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%  %#",
+    "#%%%%%%+*+%%%%%%%%%+r+%%%%%%%%%  %#",
+    "#%^%%%%%%%%%%%%%%%%%%%%%%%%%%%%  %#",
     "#%    *    .    d      .     d*  %#",
-    "#% %%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%#",
-    "#% %%%%%%%%%%%%%%%%%%%%%%%%%%%%%%.#",
+    "#%  %%%%%%%%%%%%%%%%%%%%%%%%%%%%%%#",
+    "#%  %%%%%%%%%%%%%%%%%%%%%%%%%%%%%.#",
     "#%    .   *   *         *     R..X#",
     "###################################",
 };
@@ -174,7 +174,7 @@ static_assert(walled_rectangle(cave_096));
 
 // 97: NEBELKESSEL
 constexpr CaveIdea idea_097{
-    "a cauldron of fog: drips rain from its ceiling past stars set on pegs; the red key on its floor opens the store beneath",
+    "a cauldron of fog: drips rain from its ceiling past stars set on pegs; a stick breaks the brick case of the red key on its floor, and red opens the steel store beneath, without which the crystals fall short",
     uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_097[] = {
     "######################################",
@@ -191,19 +191,19 @@ constexpr std::string_view cave_097[] = {
     "#...%       %%%  %%%  %%%        %+%.#",
     "#.d.%                            %%%.#",
     "#...%   +         +         +    %...#",
-    "#...%  %%%       %%%       %%%   %...#",
-    "#...%        r                   %.o.#",
-    "#...%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%...#",
-    "#.*.........%%%%%%%%%%%%%............#",
-    "#...........R *+**+**+* %...*........#",
-    "#.......*...%%%%%%%%%%%%%...........X#",
+    "#...%  %%%  %%%  %%%       %%%   %...#",
+    "#...%       %r%                  %.o.#",
+    "#...%%%%%%%%#############%%%%%%%%%...#",
+    "#.*.........#############............#",
+    "#...........R *+**+**+* #...*........#",
+    "#.......*...#############...........X#",
     "######################################",
 };
 static_assert(walled_rectangle(cave_097));
 
 // 98: QUARZSOHLE
 constexpr CaveIdea idea_098{
-    "a quartz level under a dripping roof: stars sit in pockets above the drips, hanging stubs force the way down into the wet, and each stick brings one star down",
+    "a quartz level under a dripping roof: six stars lie sealed in the brick floor of the wet gallery; walk the gallery three cells below the drips and light a stick over each seal, for the dirt holds far too few crystals",
     uses(Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_098[] = {
     "###################################",
@@ -212,25 +212,25 @@ constexpr std::string_view cave_098[] = {
     "#....o...........o...........o....#",
     "#.............d...........d.......#",
     "#.................................#",
-    "#..#############################..#",
-    "#..%%+%%%+%%%+%%%+%%%+%%%+%%%+%%..#",
-    "#.*%^^^%^^^%^^^%^^^%^^^%^^^%^^^%..#",
-    "#..    %   %   %   %   %   %    ..#",
+    "#..%%%%%%%%%%%%%%%%%%%%%%%%%%%%%..#",
+    "#..%^^^%^^^%^^^%^^^%^^^%^^^%^^^%..#",
+    "#..                             ..#",
+    "#..                             ..#",
     "#..                             ..#",
     "#..%%%%%%%%%%%%%%%%%%%%%%%%%%%%%..#",
-    "#.................................#",
-    "#...........................*.....#",
+    "#.*%%%%+%%%+%%%+%%%+%%%+%%%+%%%%..#",
+    "#..%%%%%%%%%%%%%%%%%%%%%%%%%%%%%..#",
+    "#...........*...............*.....#",
     "#...d.....o.......................#",
     "#................*................#",
-    "#.....................o...........#",
-    "#................................X#",
+    "#.....................o..........X#",
     "###################################",
 };
 static_assert(walled_rectangle(cave_098));
 
 // 99: STEINHALLE
 constexpr CaveIdea idea_099{
-    "a hall of stone pillars under a dripping roof: each pillar keeps two stars under a boulder cap; blast the cap away first, or the falling stone smashes a star",
+    "a hall of brick pillars under a dripping roof: each pillar seals two stars under a boulder cap; a stick lit beside the cap blows cap and seal away, and the dirt floor alone holds far too few crystals",
     uses(Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_099[] = {
     "#####################################",
@@ -239,20 +239,20 @@ constexpr std::string_view cave_099[] = {
     "#%.%^%^%^%^%^%^%^%^%^%^%^%^%^%^%^%%%#",
     "#                                   #",
     "#                                   #",
-    "#                                   #",
-    "#          .o.         .o.          #",
-    "#          .+.         .+.          #",
-    "#    .o.   .+.         .+.   .o.    #",
-    "#    .+.   ...   .o.   ...   .+.    #",
-    "#    .+.   ...   .+.   ...   .+.    #",
-    "#    ...   ...   .+.   ...   ...    #",
-    "#    ...   ...   ...   ...   ...    #",
-    "#    ...   ...   ...   ...   ...    #",
-    "#    ...   ...   ...   ...   ...  * #",
-    "#    ...   ...   ...   ...   ...    #",
-    "#    ...   ...   ...   ...   ...    #",
-    "#    ...   ...   ...   ...   ...    #",
-    "#  * ...   ... o ... o ...   ...   X#",
+    "#                  o                #",
+    "#          o      %%%    o          #",
+    "#    o    %%%     %+%   %%%    o    #",
+    "#   %%%   %+%     %+%   %+%   %%%   #",
+    "#   %+%   %+%     %%%   %+%   %+%   #",
+    "#   %+%   %%%     %%%   %%%   %+%   #",
+    "#   %%%   %%%     %%%   %%%   %%%   #",
+    "#   %%%   %%%     %%%   %%%   %%%   #",
+    "#...................................#",
+    "#..*......o..........o........*.....#",
+    "#...................................#",
+    "#......o......*..........o..........#",
+    "#...................................#",
+    "#...*......o........o..............X#",
     "#####################################",
 };
 static_assert(walled_rectangle(cave_099));
