@@ -86,14 +86,14 @@ static_assert(walled_rectangle(cave_074));
 
 // 75: SCHATTENSOHLE
 constexpr CaveIdea idea_075{
-    "a dark level of three ledges stepping down, each dripping off its ends; the red key is walled up in brick on the top bench for the stick, the red door opens the star store at the bottom",
+    "a dark level of three ledges stepping down, each dripping off its ends; the red key and two stars are walled up in brick on the top bench for the stick, the red door opens the star store at the bottom",
     uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Dynamite, Mechanic::Ooze)};
 constexpr std::string_view cave_075[] = {
     "#################################",
     "#@......o.....o..........*......#",
     "#....o.....*.d...%%%%%%...o.....#",
-    "#................%+r+.%.....+.*.#",
-    "#.%%%^%%%%%^.....%*++*%.........#",
+    "#................%.r..%.....+.*.#",
+    "#.%%%^%%%%%^.....%.++.%.........#",
     "#.          .....%%%%%%*........#",
     "#.          ....................#",
     "#..........................o....#",
