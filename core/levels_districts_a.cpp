@@ -260,23 +260,23 @@ static_assert(walled_rectangle(cave_033));
 
 // 34: ALTGRUND
 constexpr CaveIdea idea_034{
-    "old workings: three mites roam galleries whose blind ends hold the crystals",
+    "old workings at the bottom: three mites crawl a gallery and climb its four shafts; only three crystals lie loose, so snap the plug under a boulder while a mite is in the shaft below",
     uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_034[] = {
     "#########################",
-    "#@....o.................#",
-    "#.......................#",
-    "#..           b       ..#",
-    "#....%.... ..... .%.. ..#",
-    "#.........*..o..* ... ..#",
-    "#................ ... *.#",
-    "#..      b            ..#",
-    "#.. ... ...%.. .........#",
-    "#.. ..o* .....*....o....#",
-    "#.. .... ...............#",
-    "#..            b  *   ..#",
-    "#.....%..... ......%....#",
-    "#...........*..........X#",
+    "#@...........o..........#",
+    "#........o..............#",
+    "#..............o........#",
+    "#...o.... ............*.#",
+    "#........ ..... ....o...#",
+    "#... .... ..... ........#",
+    "#... .... ..*.. .... ...#",
+    "#.*. .... .....b.... ...#",
+    "#... .... ..... .... ...#",
+    "#... .... ..... .... ...#",
+    "#... .... ..... .... ...#",
+    "#.     b          b    .#",
+    "#..%%%%%%%%%%%%%%%%%%%.X#",
     "#########################",
 };
 static_assert(walled_rectangle(cave_034));
