@@ -99,23 +99,23 @@ static_assert(walled_rectangle(cave_026));
 
 // 27: SCHATTENHALLE
 constexpr CaveIdea idea_027{
-    "a hall under a ceiling of boulders, its crystal seam safe to mine only sideways",
+    "a shadowy hall round a mound of dirt on two brick legs: three boulders sit on its crown over the crystals in its heart; mine it from the side, never from below",
     uses()};
 constexpr std::string_view cave_027[] = {
     "###########################",
-    "#@........................#",
-    "#.........................#",
-    "#..ooooooooooooooooooooo..#",
-    "#...*...*....*....*...*...#",
-    "#.........................#",
-    "#.                       .#",
-    "#.                       .#",
-    "#.       %       %       .#",
-    "#.       %       %       .#",
-    "#.       %       %       .#",
-    "#.       %   *   %       .#",
-    "#.   *   %  %%%  %   *   .#",
-    "#.........................#",
+    "#@.................o......#",
+    "#.....o.....o..........*..#",
+    "#..*......................#",
+    "#.......           .......#",
+    "#....      o o o      ....#",
+    "#..        .....        ..#",
+    "#.       .........       .#",
+    "#.      ..*.....*..      .#",
+    "#.      .....*.....      .#",
+    "#.       .........       .#",
+    "#..       %     %       ..#",
+    "#...      %     %      ...#",
+    "#....*...%%%%.%%%%...*....#",
     "#........................X#",
     "###########################",
 };
