@@ -450,23 +450,23 @@ static_assert(walled_rectangle(cave_041));
 
 // 42: EISENHALLE
 constexpr CaveIdea idea_042{
-    "an open hall of pillars topped with nuts and boulders, while a wisp and two mites roam",
-    uses(Mechanic::CreaturesCrushed, Mechanic::NutsCracked)};
+    "a wisp and two mites circle the iron ring round a core of nut sleeves; the cracked nuts and loose crystals fall short, so snap a boulder down a notch onto a creature in the ring",
+    uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_042[] = {
     "#############################",
-    "#@......................o...#",
-    "#.........o.......*.........#",
-    "#...........................#",
-    "#..                       ..#",
-    "#..                       ..#",
-    "#.*                       ..#",
-    "#..   .o.    .o.    .o.   ..#",
-    "#..   .n.    .n.    .n.   ..#",
-    "#..    %      %      %    *.#",
-    "#..    %      %      %    ..#",
-    "#..    %      %      %    ..#",
-    "#..   b%     m%     b%    ..#",
-    "#..........*.....o.........X#",
+    "#@.........o.....o..........#",
+    "#.......o.....o.....o.......#",
+    "#.........................*.#",
+    "#....... ..... ..... .......#",
+    "#...                  b  ...#",
+    "#... ....o....o....o.... ...#",
+    "#... ...%.%..%.%..%.%... .o.#",
+    "#.*. ...%n%..%n%..%n%... ...#",
+    "#... ...%.%..%.%..%.%... ...#",
+    "#... ................... ...#",
+    "#...  b        m         ...#",
+    "#.o.........................#",
+    "#...............o..........X#",
     "#############################",
 };
 static_assert(walled_rectangle(cave_042));
