@@ -280,25 +280,25 @@ static_assert(walled_rectangle(cave_060));
 
 // 61: STEINSOHLE
 constexpr CaveIdea idea_061{
-    "a pavement of boulders on a brick floor roofs the star gallery; blast down through it where the shelter catches what follows",
+    "six brick stones lie scattered through the mine level, each sealing four crystals and a star; only four crystals lie loose, so a stick must crack nearly every stone",
     uses(Mechanic::Dynamite)};
 constexpr std::string_view cave_061[] = {
     "##############################",
-    "#@........o...*...........d..#",
-    "#...*..d.........o......*....#",
-    "#..................*...o.....#",
-    "#....o...*...........d.......#",
-    "#...............d..........*.#",
-    "#.*......o..*.......*....o...#",
-    "#............................#",
-    "#oooooooooooooooooooooooooooo#",
-    "#%%%%%%%%%%%%%%%%%%%%%%%%%%%%#",
-    "#                            #",
-    "#             **             #",
-    "#            %%%%            #",
-    "#                            #",
-    "#                            #",
-    "#  + + * + +       + +* + + X#",
+    "#@........d......o...........#",
+    "#............%%%%%.........d.#",
+    "#...%%%%%....%*+*%....%%%%%..#",
+    "#...%*+*%....%*.*%....%*+*%..#",
+    "#..o%*.*%....%%%%%....%*.*%..#",
+    "#...%%%%%.............%%%%%..#",
+    "#...........*.. ...d.......*.#",
+    "#.*.....o....................#",
+    "#......%%%%%...........%%%%%.#",
+    "#......%*+*%....%%%%%..%*+*%.#",
+    "#......%*.*%....%*+*%..%*.*%.#",
+    "#.d....%%%%%....%*.*%..%%%%%.#",
+    "#...............%%%%%....o...#",
+    "#....*....o..d.......d.......#",
+    "#...........................X#",
     "##############################",
 };
 static_assert(walled_rectangle(cave_061));
