@@ -99,23 +99,23 @@ static_assert(walled_rectangle(cave_026));
 
 // 27: SCHATTENHALLE
 constexpr CaveIdea idea_027{
-    "a hall under a ceiling of boulders, its crystal seam safe to mine only sideways",
+    "a shadowy hall round a mound of dirt on two brick legs: three boulders sit on its crown over the crystals in its heart; mine it from the side, never from below",
     uses()};
 constexpr std::string_view cave_027[] = {
     "###########################",
-    "#@........................#",
-    "#.........................#",
-    "#..ooooooooooooooooooooo..#",
-    "#...*...*....*....*...*...#",
-    "#.........................#",
-    "#.                       .#",
-    "#.                       .#",
-    "#.       %       %       .#",
-    "#.       %       %       .#",
-    "#.       %       %       .#",
-    "#.       %   *   %       .#",
-    "#.   *   %  %%%  %   *   .#",
-    "#.........................#",
+    "#@.................o......#",
+    "#.....o.....o..........*..#",
+    "#..*......................#",
+    "#.......           .......#",
+    "#....      o o o      ....#",
+    "#..        .....        ..#",
+    "#.       .........       .#",
+    "#.      ..*.....*..      .#",
+    "#.      .....*.....      .#",
+    "#.       .........       .#",
+    "#..       %     %       ..#",
+    "#...      %     %      ...#",
+    "#....*...%%%%.%%%%...*....#",
     "#........................X#",
     "###########################",
 };
@@ -260,23 +260,23 @@ static_assert(walled_rectangle(cave_033));
 
 // 34: ALTGRUND
 constexpr CaveIdea idea_034{
-    "old workings: three mites roam galleries whose blind ends hold the crystals",
+    "old workings at the bottom: three mites crawl a gallery and climb its four shafts; only three crystals lie loose, so snap the plug under a boulder while a mite is in the shaft below",
     uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_034[] = {
     "#########################",
-    "#@....o.................#",
-    "#.......................#",
-    "#..           b       ..#",
-    "#....%.... ..... .%.. ..#",
-    "#.........*..o..* ... ..#",
-    "#................ ... *.#",
-    "#..      b            ..#",
-    "#.. ... ...%.. .........#",
-    "#.. ..o* .....*....o....#",
-    "#.. .... ...............#",
-    "#..            b  *   ..#",
-    "#.....%..... ......%....#",
-    "#...........*..........X#",
+    "#@...........o..........#",
+    "#........o..............#",
+    "#..............o........#",
+    "#...o.... ............*.#",
+    "#........ ..... ....o...#",
+    "#... .... ..... ........#",
+    "#... .... ..*.. .... ...#",
+    "#.*. .... .....b.... ...#",
+    "#... .... ..... .... ...#",
+    "#... .... ..... .... ...#",
+    "#... .... ..... .... ...#",
+    "#.     b          b    .#",
+    "#..%%%%%%%%%%%%%%%%%%%.X#",
     "#########################",
 };
 static_assert(walled_rectangle(cave_034));
@@ -450,23 +450,23 @@ static_assert(walled_rectangle(cave_041));
 
 // 42: EISENHALLE
 constexpr CaveIdea idea_042{
-    "an open hall of pillars topped with nuts and boulders, while a wisp and two mites roam",
-    uses(Mechanic::CreaturesCrushed, Mechanic::NutsCracked)};
+    "a wisp and two mites circle the iron ring round a core of nut sleeves; the cracked nuts and loose crystals fall short, so snap a boulder down a notch onto a creature in the ring",
+    uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_042[] = {
     "#############################",
-    "#@......................o...#",
-    "#.........o.......*.........#",
-    "#...........................#",
-    "#..                       ..#",
-    "#..                       ..#",
-    "#.*                       ..#",
-    "#..   .o.    .o.    .o.   ..#",
-    "#..   .n.    .n.    .n.   ..#",
-    "#..    %      %      %    *.#",
-    "#..    %      %      %    ..#",
-    "#..    %      %      %    ..#",
-    "#..   b%     m%     b%    ..#",
-    "#..........*.....o.........X#",
+    "#@.........o.....o..........#",
+    "#.......o.....o.....o.......#",
+    "#.........................*.#",
+    "#....... ..... ..... .......#",
+    "#...                  b  ...#",
+    "#... ....o....o....o.... ...#",
+    "#... ...%.%..%.%..%.%... .o.#",
+    "#.*. ...%n%..%n%..%n%... ...#",
+    "#... ...%.%..%.%..%.%... ...#",
+    "#... ................... ...#",
+    "#...  b        m         ...#",
+    "#.o.........................#",
+    "#...............o..........X#",
     "#############################",
 };
 static_assert(walled_rectangle(cave_042));
