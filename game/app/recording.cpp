@@ -119,8 +119,9 @@ bool parse_frame(std::string_view line, RecordedFrame& frame) {
   if (!r.dir(in.held_dir[0]) || !r.dir(in.held_dir[1]) || !r.dir(in.pressed_dir[0]) || !r.dir(in.pressed_dir[1])) {
     return false;
   }
-  if (!r.digits(commands(in), {command_count, command_count + watch_command_count}) || !r.number(in.backspaces) || !r.number(in.pads_in_use) ||
-      !r.number(in.pro_pads_in_use) || in.pads_in_use > 2 || in.pro_pads_in_use > in.pads_in_use) {
+  if (!r.digits(commands(in), {command_count, command_count + watch_command_count}) || !r.number(in.backspaces) ||
+      !r.number(in.pads_in_use) || !r.number(in.pro_pads_in_use) || in.pads_in_use > 2 ||
+      in.pro_pads_in_use > in.pads_in_use) {
     return false;
   }
   const std::string_view typed = r.word();

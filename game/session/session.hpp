@@ -24,8 +24,8 @@ namespace korvedan {
 inline constexpr float tick_period = 0.13f;        // seconds per cave tick
 inline constexpr float end_input_delay = 0.5f;     // an end screen ignores confirm this long
 inline constexpr float title_repeat_delay = 0.45f;
-inline constexpr float help_hold_time = 0.8f;     // a pad's Back held this long on the title opens help
 inline constexpr float title_repeat_step = 0.06f;
+inline constexpr float help_hold_time = 0.8f;      // a pad's Back held this long on the title opens help
 inline constexpr float camera_follow_rate = 7.0f;  // per second
 inline constexpr int cell_pixels = 16;
 inline constexpr int view_width = 320;             // the playfield, below it the HUD
