@@ -8,6 +8,7 @@
 #include "core/idea_variant.hpp"
 #include "core/levels.hpp"
 #include "core/parse.hpp"
+#include "core/reach_bound.hpp"
 #include "tools/cave_args.hpp"
 #include "tools/command.hpp"
 
@@ -36,7 +37,8 @@ std::string names_of(Mechanics set) {
 }
 
 // One line for one mechanic; true when the cave cannot be won without it.
-bool check_mechanic(const LevelEntry& level, Mechanic mechanic, Difficulty difficulty, const BotLimits& limits) {
+bool check_mechanic(const LevelEntry& level, Mechanic mechanic, Difficulty difficulty, const BotLimits& limits,
+                    bool use_bound) {
   const MechanicRemoval removal = removal_of(mechanic);
   std::cout << "  " << std::left << std::setw(19) << std::string(mechanic_names[static_cast<std::size_t>(mechanic)]) + ":"
             << std::right;
@@ -54,6 +56,13 @@ bool check_mechanic(const LevelEntry& level, Mechanic mechanic, Difficulty diffi
     return false;
   }
   const auto started = std::chrono::steady_clock::now();
+  // Counting what lies within reach settles many variants at once, and more surely than a search.
+  if (const auto why = use_bound ? why_never_won(cave.value()) : std::nullopt) {
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    std::cout << removal.what << ": no win possible: " << *why << " (" << std::fixed << std::setprecision(1)
+              << seconds << " s)" << std::defaultfloat << "\n";
+    return true;
+  }
   const Solution solution = find_solution(cave.value(), limits);
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   std::cout << removal.what << ": " << (solution.won ? "WON WITHOUT IT in " : "no win found")
@@ -63,10 +72,30 @@ bool check_mechanic(const LevelEntry& level, Mechanic mechanic, Difficulty diffi
   return !solution.won;
 }
 
+// What a check of the cave depends on, in one number: its rows, needs and idea, and the
+// search's bounds. scripts/check-caves keeps a result while this and the rules stay the same.
+std::uint64_t check_key(const LevelEntry& level, Difficulty difficulty, const BotLimits& limits, bool use_bound) {
+  std::uint64_t key = 14695981039346656037ull;
+  const auto mix = [&key](std::string_view text) {
+    for (unsigned char c : text) key = (key ^ c) * 1099511628211ull;
+    key = (key ^ 0xff) * 1099511628211ull;  // ends each part, so "ab"+"c" is not "a"+"bc"
+  };
+  for (std::string_view row : level.rows) mix(row);
+  for (std::uint64_t n : {std::uint64_t{level.crystals_needed}, std::uint64_t{level.time},
+                          std::uint64_t{level.idea.mechanics.bits}, std::uint64_t(difficulty),
+                          std::uint64_t(limits.solve_calls), std::uint64_t{limits.small_node_limit},
+                          std::uint64_t{limits.large_node_limit}, std::uint64_t{limits.candidates},
+                          std::uint64_t{limits.state_limit}, std::uint64_t{use_bound}}) {
+    mix(std::to_string(n));
+  }
+  return key;
+}
+
 int run_idea(const Args& args) {
   std::vector<std::size_t> caves;
   Difficulty difficulty = Difficulty::Normal;
   BotLimits limits = idea_limits();
+  bool use_bound = true, key_only = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     std::size_t n = 0;
@@ -80,6 +109,10 @@ int run_idea(const Args& args) {
       limits.small_node_limit = limits.large_node_limit = n;
     } else if (a == "--states" && count_arg(args, i, n)) {
       limits.state_limit = n;
+    } else if (a == "--search-only") {
+      use_bound = false;
+    } else if (a == "--key") {
+      key_only = true;
     } else if (const auto index = cave_index_arg(a)) {
       caves.push_back(*index);
     } else {
@@ -90,12 +123,18 @@ int run_idea(const Args& args) {
   int failing = 0;
   for (std::size_t index : caves) {
     const LevelEntry& level = level_entry(index);
+    if (key_only) {
+      std::cout << "cave " << index + 1 << " key " << std::hex << std::setw(16) << std::setfill('0')
+                << check_key(level, difficulty, limits, use_bound) << std::dec << std::setfill(' ') << "\n";
+      continue;
+    }
     std::cout << "cave " << index + 1 << " " << level.name << ": " << level.idea.line << "\n";
     std::cout << "  rests on: " << names_of(level.idea.mechanics) << "\n";
     bool holds = true;
     for (std::size_t i = 0; i < mechanic_count; ++i) {
       const auto mechanic = static_cast<Mechanic>(i);
-      if (level.idea.mechanics.has(mechanic)) holds = check_mechanic(level, mechanic, difficulty, limits) && holds;
+      if (!level.idea.mechanics.has(mechanic)) continue;
+      holds = check_mechanic(level, mechanic, difficulty, limits, use_bound) && holds;
     }
     const Mechanics unused = unused_letters(level);
     if (!unused.empty()) std::cout << "  its letters also hold, outside the idea: " << names_of(unused) << "\n";
@@ -106,8 +145,9 @@ int run_idea(const Args& args) {
 }
 
 KV_COMMAND(idea, "idea",
-           "N... [--difficulty easy|normal|hard] [--budget CALLS] [--nodes STATES] [--states TOTAL]   (600, 400000, "
-           "60000000: the cave with each mechanic of its idea taken out, searched for a win)",
+           "N... [--difficulty easy|normal|hard] [--budget CALLS] [--nodes STATES] [--states TOTAL] [--search-only] [--key]   "
+           "(600, 400000, 60000000: the cave with each mechanic of its idea taken out, and unless what lies within "
+           "reach already rules a win out, searched for one; --key prints what the check depends on)",
            run_idea);
 
 }  // namespace
