@@ -145,7 +145,8 @@ int run_idea(const Args& args) {
 }
 
 KV_COMMAND(idea, "idea",
-           "N... [--difficulty easy|normal|hard] [--budget CALLS] [--nodes STATES] [--states TOTAL] [--search-only] [--key]   "
+           "N... [--difficulty easy|normal|hard] [--budget CALLS] [--nodes STATES] [--states TOTAL] [--search-only] "
+           "[--key]   "
            "(600, 400000, 60000000: the cave with each mechanic of its idea taken out, and unless what lies within "
            "reach already rules a win out, searched for one; --key prints what the check depends on)",
            run_idea);
