@@ -1,4 +1,5 @@
-// How fast the cave runs: ticks of a busy great cave and a small one, and copying a cave.
+// How fast the cave runs: ticks of a busy great cave and a small one, copying a cave, and the
+// bot's key over a cave's cells and one step of its search.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -6,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/bot.hpp"
 #include "core/parse.hpp"
 #include "core/tick.hpp"
 
@@ -133,11 +135,30 @@ void BM_MemcpySameBytes(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
 }
 
+// The bot tells states apart by a key over every cell, made once for each state it reaches.
+void BM_StateKeyBusyGreatCave(benchmark::State& state) {
+  const Cave cave = build(busy_rows());
+  for (auto _ : state) benchmark::DoNotOptimize(state_key(cave));
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(cave.cells.size()));
+}
+
+// One step of the bot's search over the small cave: up to 20,000 states reached and told apart.
+void BM_ExpandSmallCave(benchmark::State& state) {
+  const Cave cave = build(small_rows());
+  BotLimits limits;
+  limits.small_node_limit = limits.large_node_limit = 20'000;
+  BotCounters counters;
+  for (auto _ : state) benchmark::DoNotOptimize(expand(cave, &counters, limits));
+  state.counters["states"] = static_cast<double>(counters.states) / static_cast<double>(state.iterations());
+}
+
 BENCHMARK(BM_TickBusyGreatCave);
 BENCHMARK(BM_TickSmallCave);
 BENCHMARK(BM_CopyCave);
 BENCHMARK(BM_CopyCaveInto);
 BENCHMARK(BM_MemcpySameBytes);
+BENCHMARK(BM_StateKeyBusyGreatCave);
+BENCHMARK(BM_ExpandSmallCave)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace korvedan
