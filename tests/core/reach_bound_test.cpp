@@ -2,7 +2,10 @@
 // enough to prove a cave lost when a sealed vault, a missing key or a missing stick makes it so.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "cave_fixture.hpp"
+#include "core/bot.hpp"
 #include "core/input_tokens.hpp"
 #include "core/levels.hpp"
 #include "core/reach_bound.hpp"
@@ -84,6 +87,36 @@ TEST(ReachBound, CountsWhatCreaturesNutsShiftersAndMossCouldStillGive) {
             "at most 0 crystals within reach, 1 needed");
   // Moss may fill the room with crystals before it sets.
   EXPECT_FALSE(verdict({"#########", "#@~....X#", "#.......#", "#########"}, 10));
+}
+
+// Small caves of every kind that moves, blasts, opens or turns into crystals, drawn at random:
+// whatever the bot can win, the bound must leave winnable.
+TEST(ReachBound, NeverDeniesAWinTheBotFindsInRandomCaves) {
+  constexpr std::string_view palette = "....   %%%%%####oo***+ndrRGWb~q^";
+  std::mt19937 dice(20261209);
+  BotLimits limits;
+  limits.solve_calls = 10;
+  limits.small_node_limit = limits.large_node_limit = 2000;
+  int won = 0, denied = 0;
+  for (int round = 0; round < 400; ++round) {
+    std::vector<std::string> rows(7, std::string(12, '#'));
+    for (int y = 1; y < 6; ++y) {
+      for (int x = 1; x < 11; ++x) rows[y][x] = palette[dice() % palette.size()];
+    }
+    rows[1][1] = '@';
+    rows[1 + dice() % 5][2 + dice() % 9] = 'X';
+    const std::vector<std::string_view> views(rows.begin(), rows.end());
+    Result<Cave> cave = parse_cave(LevelEntry{"RANDOM", views, 1 + dice() % 6, 400}, 1, Difficulty::Normal);
+    ASSERT_TRUE(cave.ok()) << cave.error();
+    const auto why = why_never_won(cave.value());
+    denied += why.has_value();
+    if (!find_solution(cave.value(), limits).won) continue;
+    ++won;
+    EXPECT_FALSE(why) << *why << " in\n" << ::testing::PrintToString(rows);
+  }
+  // The caves are neither all won nor all hopeless, or the test would prove little.
+  EXPECT_GT(won, 25);
+  EXPECT_GT(denied, 25);
 }
 
 }  // namespace
