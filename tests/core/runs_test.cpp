@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iomanip>
@@ -78,8 +79,9 @@ TEST(StoredRuns, EveryCaveIsWonOnEveryDifficulty) {
 
 // Caves not yet redesigned, whose runs still miss a mechanic their idea names or walk under an
 // ooze. Each must still do so: a cave mended leaves its list, and no other cave may join.
-constexpr std::size_t idea_not_yet_shown[] = {95};
-constexpr std::size_t route_under_ooze[] = {74, 78, 80, 81, 100, 110, 114, 119};
+// Empty for now; a plain array cannot be, so it is a std::array that still feeds the check below.
+constexpr std::array<std::size_t, 0> idea_not_yet_shown{};
+constexpr std::size_t route_under_ooze[] = {74, 78, 80, 81, 119};
 
 bool listed(std::span<const std::size_t> list, std::size_t cave) {
   return std::find(list.begin(), list.end(), cave) != list.end();
