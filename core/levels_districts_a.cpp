@@ -378,7 +378,7 @@ static_assert(walled_rectangle(cave_038));
 
 // 39: SILBERGRUND
 constexpr CaveIdea idea_039{
-    "three creature cages on the ground, each under a nut and a boulder waiting above a plug",
+    "three creature cages on the ground, each under a nut and a boulder waiting above a plug; the loose crystals and cracked nuts fall one short, so drop a nut on a creature",
     uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_039[] = {
     "############################",
@@ -386,7 +386,7 @@ constexpr std::string_view cave_039[] = {
     "#..........................#",
     "#...o.......*...........o..#",
     "#...*......................#",
-    "#...................*......#",
+    "#..........................#",
     "#........o.......o.........#",
     "#.......%%%.....%%%........#",
     "#..........................#",
