@@ -354,14 +354,14 @@ static_assert(walled_rectangle(cave_037));
 
 // 38: SCHATTENSPALT
 constexpr CaveIdea idea_038{
-    "boulder-and-nut stacks over a mite rift: the nut crushes a mite or the boulder cracks the nut",
-    uses(Mechanic::NutsCracked)};
+    "boulder-and-nut stacks over a mite rift: the loose crystal and cracked nuts fall one short, so a nut must fall on a mite",
+    uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_038[] = {
     "#############################",
     "#@..........................#",
     "#.................o.........#",
     "#.*........o................#",
-    "#.........................*.#",
+    "#...........................#",
     "#...........................#",
     "#....%...%....%....%...%....#",
     "#....o...o....o....o...o....#",
@@ -370,7 +370,7 @@ constexpr std::string_view cave_038[] = {
     "#..      b         b      ..#",
     "#...........................#",
     "#.......................o...#",
-    "#..o..........*.............#",
+    "#..o........................#",
     "#..........................X#",
     "#############################",
 };
