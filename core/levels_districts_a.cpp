@@ -305,14 +305,14 @@ static_assert(walled_rectangle(cave_035));
 
 // 36: STEINGANG
 constexpr CaveIdea idea_036{
-    "a corridor of nuts and mites under a row of boulders: crack a nut or crush a mite",
-    uses(Mechanic::CreaturesCrushed, Mechanic::NutsCracked)};
+    "a corridor of nuts and mites under a row of boulders: the two loose crystals and the cracked nuts fall short, so crush a mite",
+    uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_036[] = {
     "#############################",
     "#@..........................#",
     "#...........*...............#",
-    "#..*........................#",
-    "#...................*.......#",
+    "#...........................#",
+    "#...........................#",
     "#...........................#",
     "#.....o.o.o...o.o.o...o.o...#",
     "#...........................#",
