@@ -426,12 +426,12 @@ static_assert(walled_rectangle(cave_040));
 
 // 41: SILBERSTOLLEN
 constexpr CaveIdea idea_041{
-    "a wisp and a mite race round a ring tunnel that must be crossed to reach the nuts inside",
-    uses(Mechanic::NutsCracked)};
+    "a wisp and a mite race round a ring tunnel about the nut beds; the loose crystals and cracked nuts fall one short, so drop a boulder on one as it passes",
+    uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_041[] = {
     "###########################",
     "#@.....o.....o.....o......#",
-    "#........................*#",
+    "#.........................#",
     "#..      m              ..#",
     "#.. ................... ..#",
     "#.. ................... ..#",
@@ -440,9 +440,9 @@ constexpr std::string_view cave_041[] = {
     "#.. ...n...n...n...n... ..#",
     "#.. ...%...%...%...%... ..#",
     "#.. .....*.......*..... ..#",
-    "#.. .........*......... ..#",
+    "#.. ................... ..#",
     "#..              b      ..#",
-    "#*........................#",
+    "#.........................#",
     "#........................X#",
     "###########################",
 };
