@@ -594,7 +594,7 @@ static_assert(walled_rectangle(cave_047));
 
 // 48: FUNKENSOHLE
 constexpr CaveIdea idea_048{
-    "a mite gallery holds the red key; below, the red door guards stars under loose boulders",
+    "a mite gallery holds the red key; below, the red door closes the hatch room, its stars under loose boulders",
     uses(Mechanic::Keys, Mechanic::Doors)};
 constexpr std::string_view cave_048[] = {
     "#############################",
@@ -610,8 +610,8 @@ constexpr std::string_view cave_048[] = {
     "#..o...%....o...o....%....*.#",
     "#......%..o.......o..%......#",
     "#......R.............%..o...#",
-    "#...*..%.+..+...+..+.%......#",
-    "#......%%%%%%%%%%%%%%%.....X#",
+    "#...*..%.+..+...+..+X%......#",
+    "#......%%%%%%%%%%%%%%%......#",
     "#############################",
 };
 static_assert(walled_rectangle(cave_048));
