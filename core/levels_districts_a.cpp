@@ -305,14 +305,14 @@ static_assert(walled_rectangle(cave_035));
 
 // 36: STEINGANG
 constexpr CaveIdea idea_036{
-    "a corridor of nuts and mites under a row of boulders: crack a nut or crush a mite",
-    uses(Mechanic::CreaturesCrushed, Mechanic::NutsCracked)};
+    "a corridor of nuts and mites under a row of boulders: the two loose crystals and the cracked nuts fall short, so crush a mite",
+    uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_036[] = {
     "#############################",
     "#@..........................#",
     "#...........*...............#",
-    "#..*........................#",
-    "#...................*.......#",
+    "#...........................#",
+    "#...........................#",
     "#...........................#",
     "#.....o.o.o...o.o.o...o.o...#",
     "#...........................#",
@@ -354,14 +354,14 @@ static_assert(walled_rectangle(cave_037));
 
 // 38: SCHATTENSPALT
 constexpr CaveIdea idea_038{
-    "boulder-and-nut stacks over a mite rift: the nut crushes a mite or the boulder cracks the nut",
-    uses(Mechanic::NutsCracked)};
+    "boulder-and-nut stacks over a mite rift: the loose crystal and cracked nuts fall one short, so a nut must fall on a mite",
+    uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_038[] = {
     "#############################",
     "#@..........................#",
     "#.................o.........#",
     "#.*........o................#",
-    "#.........................*.#",
+    "#...........................#",
     "#...........................#",
     "#....%...%....%....%...%....#",
     "#....o...o....o....o...o....#",
@@ -370,7 +370,7 @@ constexpr std::string_view cave_038[] = {
     "#..      b         b      ..#",
     "#...........................#",
     "#.......................o...#",
-    "#..o..........*.............#",
+    "#..o........................#",
     "#..........................X#",
     "#############################",
 };
@@ -378,7 +378,7 @@ static_assert(walled_rectangle(cave_038));
 
 // 39: SILBERGRUND
 constexpr CaveIdea idea_039{
-    "three creature cages on the ground, each under a nut and a boulder waiting above a plug",
+    "three creature cages on the ground, each under a nut and a boulder waiting above a plug; the loose crystals and cracked nuts fall one short, so drop a nut on a creature",
     uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_039[] = {
     "############################",
@@ -386,7 +386,7 @@ constexpr std::string_view cave_039[] = {
     "#..........................#",
     "#...o.......*...........o..#",
     "#...*......................#",
-    "#...................*......#",
+    "#..........................#",
     "#........o.......o.........#",
     "#.......%%%.....%%%........#",
     "#..........................#",
@@ -426,12 +426,12 @@ static_assert(walled_rectangle(cave_040));
 
 // 41: SILBERSTOLLEN
 constexpr CaveIdea idea_041{
-    "a wisp and a mite race round a ring tunnel that must be crossed to reach the nuts inside",
-    uses(Mechanic::NutsCracked)};
+    "a wisp and a mite race round a ring tunnel about the nut beds; the loose crystals and cracked nuts fall one short, so drop a boulder on one as it passes",
+    uses(Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_041[] = {
     "###########################",
     "#@.....o.....o.....o......#",
-    "#........................*#",
+    "#.........................#",
     "#..      m              ..#",
     "#.. ................... ..#",
     "#.. ................... ..#",
@@ -440,9 +440,9 @@ constexpr std::string_view cave_041[] = {
     "#.. ...n...n...n...n... ..#",
     "#.. ...%...%...%...%... ..#",
     "#.. .....*.......*..... ..#",
-    "#.. .........*......... ..#",
+    "#.. ................... ..#",
     "#..              b      ..#",
-    "#*........................#",
+    "#.........................#",
     "#........................X#",
     "###########################",
 };
@@ -594,7 +594,7 @@ static_assert(walled_rectangle(cave_047));
 
 // 48: FUNKENSOHLE
 constexpr CaveIdea idea_048{
-    "a mite gallery holds the red key; below, the red door guards stars under loose boulders",
+    "a mite gallery holds the red key; below, the red door closes the hatch room, its stars under loose boulders",
     uses(Mechanic::Keys, Mechanic::Doors)};
 constexpr std::string_view cave_048[] = {
     "#############################",
@@ -610,8 +610,8 @@ constexpr std::string_view cave_048[] = {
     "#..o...%....o...o....%....*.#",
     "#......%..o.......o..%......#",
     "#......R.............%..o...#",
-    "#...*..%.+..+...+..+.%......#",
-    "#......%%%%%%%%%%%%%%%.....X#",
+    "#...*..%.+..+...+..+X%......#",
+    "#......%%%%%%%%%%%%%%%......#",
     "#############################",
 };
 static_assert(walled_rectangle(cave_048));
