@@ -31,7 +31,6 @@ Hold hold_of(CellKind kind) {
 bool goes_off_alone(CellKind kind) {
   switch (kind) {
     case K::Bomb: case K::Bigbomb: case K::Mite: case K::Wisp: case K::Gobbler: case K::Robot: case K::Fuse:
-    case K::Blast:
       return true;
     default: return false;
   }
@@ -201,6 +200,9 @@ ReachBound reach_bound(const Cave& cave) {
       case K::Star: value += 3; break;
       case K::Boulder: value += shifter ? 3 : 0; break;
       case K::GemWall: value += m; break;  // blown, it leaves a crystal
+      // A blast still burning leaves what it carries.
+      case K::Blast: value += blast_leaves(c) == BlastLeaves::Star ? 3 : blast_leaves(c) == BlastLeaves::Crystal ? m : 0;
+        break;
       default: break;
     }
   }
