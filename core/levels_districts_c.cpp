@@ -34,25 +34,25 @@ static_assert(walled_rectangle(cave_072));
 
 // 73: KUPFERHALLE
 constexpr CaveIdea idea_073{
-    "boulders dug down through the shifter teeth of a dripping hall's roof rain crystals; the bigbomb in the middle cracks the strongroom in its floor",
+    "two hourglass funnels of boulders pour through the shifters in the copper hall's dripping roof as crystals; the bigbomb let down through the dirt gap between them cracks the strongroom on the hall floor",
     uses(Mechanic::Shifters, Mechanic::Bombs, Mechanic::Ooze)};
 constexpr std::string_view cave_073[] = {
     "#################################",
-    "#@.......*.............*........#",
-    "#...o...o...o...Q...o...o...o...#",
-    "#...............................#",
-    "#.%%W%^%W%^%W%^%W%^%W%^%W%^%W%%.#",
-    "#.%                           %.#",
-    "#.%                           %.#",
-    "#.%                           %.#",
-    "#.%                           %.#",
-    "#.%                           %.#",
-    "#..                           ..#",
-    "#...........%%%%%%%%%...........#",
-    "#.....*.....%%%%%%%%%......*....#",
-    "#...........%*******%...........#",
-    "#...........%%%%%%%%%...........#",
-    "#..............................X#",
+    "#@..............................#",
+    "#...o.......*......o............#",
+    "#.....%ooo%...........%ooo%..o..#",
+    "#......%o%.....%.%.....%o%......#",
+    "#...............Q...............#",
+    "#..%%^%%W%%%%%%...%%%%%%W%%^%%..#",
+    "#..%                         %..#",
+    "#..%                         %..#",
+    "#.o%                         %o.#",
+    "#..%         %%%%%%%%        %..#",
+    "#..%         %......%        %..#",
+    "#...         %******%        ...#",
+    "#..%.........%%%%%%%%........%..#",
+    "#.....o.............*....o......#",
+    "#..........o...................X#",
     "#################################",
 };
 static_assert(walled_rectangle(cave_073));
