@@ -618,7 +618,7 @@ static_assert(walled_rectangle(cave_048));
 
 // 49: WURZELKAMMER
 constexpr CaveIdea idea_049{
-    "root tunnels of mites and a wisp around a sealed chamber of stars; the red key at a root tip",
+    "root tunnels of mites and a wisp around the sealed chamber of stars that holds the hatch; the red key at a root tip",
     uses(Mechanic::Keys, Mechanic::Doors)};
 constexpr std::string_view cave_049[] = {
     "###############################",
@@ -635,9 +635,9 @@ constexpr std::string_view cave_049[] = {
     "#..... .. ..%.....%.. .. .....#",
     "#...r  .. ..%..o..%.. ..  *...#",
     "#........ ..%.*.*.%.. ........#",
-    "#........*..%.....%..*........#",
+    "#........*..%....X%..*........#",
     "#.*.........%+.+.+%...........#",
-    "#...........%%%%%%%..........X#",
+    "#...........%%%%%%%...........#",
     "###############################",
 };
 static_assert(walled_rectangle(cave_049));
