@@ -124,21 +124,21 @@ static_assert(walled_rectangle(cave_106));
 
 // 107: MEISTERSTUECK
 constexpr CaveIdea idea_107{
-    "the master piece: a shifter box, a mite pocket under a lid of boulders, a wisp on a ring, a bomb over the vault of the red key, and the treasury behind the red door",
-    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Shifters, Mechanic::Dynamite, Mechanic::Bombs, Mechanic::CreaturesCrushed)};
+    "the master piece: a shifter box, a mite pocket under a lid of boulders, a wisp on a ring, a bomb among the mites, a stick for the vault of the red key, and the hatch in the steel treasury behind the red door",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Shifters, Mechanic::Dynamite, Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_107[] = {
     "########################################",
     "#@....................d................#",
     "#..%ooooo%..................ooooooo....#",
-    "#..%ooooo%...%%%%%%%%%%%%%.........%...#",
-    "#............%+..*.+.*..+%.% b   b %...#",
-    "#..%WWWWW%...%.*..+.+..*.%.%       %...#",
-    "#..%     %...%%%%%%R%%%%%%.%%%%%%%%%...#",
+    "#..%ooooo%...#############.........%...#",
+    "#............#+..*.+.*.+.#.% b   b %...#",
+    "#..%WWWWW%...#.*..+.+..*X#.%  q    %...#",
+    "#..%     %...######R######.%%%%%%%%%...#",
     "#..%     %.............................#",
     "#..%     %.............................#",
     "#..%%%.%%%..........*............*.....#",
     "#......................................#",
-    "#.......o......................q.......#",
+    "#.......o..............................#",
     "#...%%%%..%%%..........................#",
     "#...%m      %..............%%%%%%%%%...#",
     "#...% %%%%% %..............%+..r..+%...#",
@@ -147,7 +147,7 @@ constexpr std::string_view cave_107[] = {
     "#...%%%%%%%%%..........................#",
     "#.......................*..........d...#",
     "#.........*............................#",
-    "#.....................................X#",
+    "#......................................#",
     "########################################",
 };
 static_assert(walled_rectangle(cave_107));
