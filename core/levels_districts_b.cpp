@@ -207,24 +207,24 @@ static_assert(walled_rectangle(cave_057));
 
 // 58: SCHATTENGRUBE
 constexpr CaveIdea idea_058{
-    "two wisps shuttle in a dark tunnel under a brick mass; send boulders down its shifter shafts to crush them, bombs if you must",
+    "two wisps shuttle in a dark tunnel under a brick mass: boulders let down its four shifter shafts come out crystals that crush them; the hatch lies in a brick vault that only the bomb above it cracks",
     uses(Mechanic::Shifters, Mechanic::Bombs, Mechanic::CreaturesCrushed)};
 constexpr std::string_view cave_058[] = {
     "###############################",
-    "#@.*.......o.........o........#",
-    "#..............*...........+..#",
-    "#.....o.o....q...q....o.o.....#",
+    "#@........o....*....o.........#",
+    "#......o....o.....o....o......#",
+    "#.............................#",
     "#..%%%% %%%% %%%%% %%%% %%%%..#",
     "#..%%%%W%%%%W%%%%%W%%%%W%%%%..#",
     "#..%%%% %%%% %%%%% %%%% %%%%..#",
-    "#o.%%%% %%%% %%%%% %%%% %%%%*.#",
-    "#..%%%% %%%% %%%%% %%%% %%%%..#",
-    "#.*%%%% %%%% %%%%% %%%% %%%%..#",
-    "#..%%%% %%%% %%%%% %%%% %%%%..#",
-    "#..%     m     +     m     %..#",
-    "#..%%%%%%%%%%%%%%%%%%%%%%%%%..#",
-    "#....o..............*....o....#",
-    "#.........*....o.............X#",
+    "#..%     m          m      %..#",
+    "#.*%%%%%%%%%%%%%%%%%%%%%%%%%..#",
+    "#.............................#",
+    "#....................o........#",
+    "#....o.....................q..#",
+    "#.........*...................#",
+    "#................+.......%%%%%#",
+    "#........................%...X#",
     "###############################",
 };
 static_assert(walled_rectangle(cave_058));
@@ -357,27 +357,27 @@ static_assert(walled_rectangle(cave_063));
 
 // 64: SCHATTENFLOEZ
 constexpr CaveIdea idea_064{
-    "a wisp haunts a dark seam between brick strata with the red key; drop a slot boulder on it, cap the moss garden's chimney before the moss creeps out, and the red door lets you harvest it",
+    "a wisp walks a dark seam between brick strata whose one shaft opens at the steel edge: drop its boulder on the wisp, crack the nut that shuts the red key's closet, and let the moss set in the hatch room behind the red door, for every crystal counts",
     uses(Mechanic::Keys, Mechanic::Doors, Mechanic::CreaturesCrushed, Mechanic::NutsCracked, Mechanic::MossSet)};
 constexpr std::string_view cave_064[] = {
     "################################",
-    "#@......o...............o......#",
-    "#...*...........*..............#",
-    "#.......n..o........o...n......#",
+    "#@.............................#",
+    "#........o......o...*.........o#",
     "#..............................#",
-    "#...%%%%%%% %%%%%%%% %%%%%%%...#",
-    "#...%r                     %...#",
-    "#...%          m           %...#",
-    "#...%%%%%%%%%%%%%%%%%%%%%%%%...#",
-    "#..............o...............#",
-    "#.....o............o...........#",
+    "#...%%%%%%%%%%%%%%%%%%%%%%%%%% #",
+    "#...%         m                #",
+    "#...%%%%%%%%%%%%%%%%%%%%%%%%%%%#",
     "#..............................#",
-    "#....% %.......................#",
-    "#....% %..........o............#",
-    "#%%%R% %.......................#",
-    "#%~ ~ ~%.......................#",
-    "#%+~ ~ %.......................#",
-    "#%%%%%%%......................X#",
+    "#..............................#",
+    "#......o...................*...#",
+    "#..................o...........#",
+    "#...........+..................#",
+    "#..................n...o.......#",
+    "#..............................#",
+    "#.............o...........%%%%%#",
+    "#%%%o.....................%%%%%#",
+    "#%%%......................R..~.#",
+    "#r..n.....................%%..X#",
     "################################",
 };
 static_assert(walled_rectangle(cave_064));
