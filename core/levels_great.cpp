@@ -139,8 +139,8 @@ static_assert(walled_rectangle(cave_116));
 
 // 117: QUARZGRUND
 constexpr CaveIdea idea_117{
-    "boulders through a shifter ceiling rain on pit mites, crystal funnels each narrowing to one shifter make stars, a wisp-guarded vault, green room, and a red door into a thick-walled bowl with boulders over the hatch",
-    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Shifters, Mechanic::Dynamite, Mechanic::CreaturesCrushed, Mechanic::MossSet, Mechanic::Ooze)};
+    "boulders through a shifter ceiling rain on pit mites, crystal funnels each narrowing to one shifter make stars, a wisp-guarded vault, green room, a moss room for a few more, and a red door into a thick-walled bowl with boulders over the hatch",
+    uses(Mechanic::Keys, Mechanic::Doors, Mechanic::Shifters, Mechanic::Dynamite, Mechanic::CreaturesCrushed, Mechanic::Ooze)};
 constexpr std::string_view cave_117[] = {
     "################################################################",
     "#@...............................%%%^%^%%%%%%%%%%%%%%%%%^%^%%%.#",
